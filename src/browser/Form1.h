@@ -1,0 +1,148 @@
+// The browser window: two name lists (boys in flex1, girls in flex2) narrowed by the filter controls above them.
+// Control names are those of the window's original design; handlers are named <Control>_<Event>.
+// Re-entry: RefreshLists yields after every row, so any handler, including another refresh request, a favourite
+// toggle or the unload, can run nested inside it; m_restart and m_refreshRequests make the older rebuild give up.
+#pragma once
+
+#include "runtime/CheckBox.h"
+#include "runtime/ComboBox.h"
+#include "runtime/CommandButton.h"
+#include "runtime/Connection.h"
+#include "runtime/FlexGrid.h"
+#include "runtime/Form.h"
+#include "runtime/Label.h"
+#include "runtime/OptionButton.h"
+#include "runtime/PictureBox.h"
+#include "runtime/Shape.h"
+#include "runtime/TextBox.h"
+
+#include <QColor>
+
+#include <array>
+#include <memory>
+
+namespace tervala {
+
+struct FilterState;
+
+class Form1 : public rt::Form {
+    Q_OBJECT
+
+public:
+    // programFolder: the folder of the executable, without a trailing separator; "ter.va" is found there.
+    explicit Form1(const QString& programFolder, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    // Band 1 and 2: text filters, origin filter, favourites filter.
+    rt::CheckBox* Check3;
+    rt::TextBox* Text2;
+    rt::CheckBox* Check4;
+    rt::ComboBox* Combo1;
+    rt::CheckBox* Check2;
+    rt::TextBox* Text1;
+    rt::CheckBox* Check1;
+    rt::Label* Label4;
+    // Captions of the letter bar (1), the sort options (0) and the refresh mode (2).
+    std::array<rt::Label*, 3> Label5;
+
+    // Band 3: the letter bar. Index 0..25 is the initial "A".."Z", 26 is "ALL".
+    rt::PictureBox* Picture1;
+    std::array<rt::Label*, 27> Label1;
+    std::array<rt::OptionButton*, 27> Option1;
+
+    // Band 4: sort column (0 Name, 1 Meaning, 2 Origin) and refresh mode (0 Automatic, 1 Manual).
+    rt::PictureBox* Picture6;
+    std::array<rt::OptionButton*, 3> Option2;
+    std::array<rt::OptionButton*, 2> Option3;
+    rt::CommandButton* Command1;
+
+    // Band 5: the boys' panel (Picture2) and the girls' panel (Picture3) with their progress boxes and grids.
+    rt::PictureBox* Picture2;
+    rt::PictureBox* Picture3;
+    rt::Label* Label2;
+    rt::Label* Label3;
+    rt::PictureBox* Picture4;
+    rt::PictureBox* Picture5;
+    rt::FlexGrid* flex1;
+    rt::FlexGrid* flex2;
+
+    // Frames: Shape3(0..4) and Shape4 around bands 1, 2 and 4, Shape1 around the letter bar;
+    // Shape2(0)/(2) around the panel captions, Shape2(1)/(3) around the grids.
+    std::array<rt::Shape*, 5> Shape3;
+    rt::Shape* Shape4;
+    rt::Shape* Shape1;
+    std::array<rt::Shape*, 4> Shape2;
+
+protected:
+    void Form_Load() override;
+    void Form_Unload(int& cancel) override;
+
+private:
+    void createControls();
+    void createFilterBands();
+    void createLetterBar();
+    void createSortAndRefreshBand();
+    // The boys' and the girls' panels share their inner layout; only names, title and place differ.
+    struct ListPanelNames {
+        const char* panel;
+        const char* caption;
+        const char* title;
+        int captionWidth;
+        const char* progressBox;
+        const char* grid;
+        int firstShape; // index of the panel's first Shape2
+        int left;
+    };
+    struct ListPanel {
+        rt::PictureBox* panel;
+        rt::Label* caption;
+        rt::PictureBox* progressBox;
+        rt::FlexGrid* grid;
+    };
+    ListPanel createListPanel(const ListPanelNames& names);
+    void applyTabOrder();
+    void connectHandlers();
+
+    void Check1_Click();
+    void Check2_Click();
+    void Check3_Click();
+    void Check4_Click();
+    void Text1_Change();
+    void Text2_Change();
+    void Combo1_Click();
+    void Option1_Click(int index);
+    void Option2_Click(int index);
+    void Option3_Click(int index);
+    void Command1_Click();
+    void flex1_DblClick();
+    void flex2_Click();
+
+    void requestRefreshIfAutomatic();
+    void toggleFavourite(rt::FlexGrid* grid);
+
+    void RefreshLists();
+    FilterState readFilterControls() const;
+    // One list of a rebuild; returns false when the rebuild must end at once. The boys' list lowers the restart
+    // flag and notes the request count (generation); the girls' list reuses that generation.
+    bool loadList(const QString& countSql,
+                  const QString& rowSql,
+                  rt::FlexGrid* grid,
+                  rt::PictureBox* progressBox,
+                  const QColor& shading,
+                  bool lowerRestartFlag,
+                  quint64& generation);
+    // True when a newer refresh request has run since the rebuild of that generation began, or the window unloaded.
+    bool isSuperseded(quint64 generation) const;
+
+    rt::Connection& connection();
+
+    QString m_programFolder;
+    std::unique_ptr<rt::Connection> m_connection;
+    // Raised by every refresh request just before it rebuilds; lowered by RefreshLists.
+    bool m_restart = false;
+    // Counts refresh requests, so that a rebuild resumed from a yield sees that a newer one ran even though the
+    // newer one lowered m_restart before returning.
+    quint64 m_refreshRequests = 0;
+};
+
+} // namespace tervala

@@ -1,0 +1,83 @@
+#include "builder/Form2.h"
+
+#include "builder/ListImport.h"
+#include "builder/Merge.h"
+#include "builder/OriginImport.h"
+#include "builder/Refinement.h"
+#include "builder/StageRun.h"
+#include "runtime/CommandButton.h"
+#include "runtime/Connection.h"
+#include "runtime/Twips.h"
+#include "runtime/UnhandledError.h"
+
+namespace tervala {
+
+Form2::Form2(const QString& programFolder, QWidget* parent)
+    : rt::Form(QStringLiteral("Form2"), parent)
+    , Command1(new rt::CommandButton(this, QStringLiteral("Command1"), QStringLiteral("Command1")))
+    , Command2(new rt::CommandButton(this, QStringLiteral("Command2"), QStringLiteral("Command2")))
+    , Command3(new rt::CommandButton(this, QStringLiteral("Command3"), QStringLiteral("Command3")))
+    , Command4(new rt::CommandButton(this, QStringLiteral("Command4"), QStringLiteral("Command4")))
+    , m_programFolder(programFolder)
+{
+    setCaption(QStringLiteral("Form2"));
+    setClientSizeTwips(4680, 3195);
+    rt::setTwipsGeometry(Command1, 210, 675, 2295, 1095);
+    rt::setTwipsGeometry(Command2, 705, 2085, 2730, 1035);
+    rt::setTwipsGeometry(Command3, 3360, 315, 900, 1305);
+    rt::setTwipsGeometry(Command4, 3900, 1890, 570, 1185);
+    setTabOrderByIndex({ { 0, Command1 }, { 1, Command2 }, { 2, Command3 }, { 3, Command4 } });
+
+    connect(Command1, &rt::CommandButton::Click, this, &Form2::Command1_Click);
+    connect(Command2, &rt::CommandButton::Click, this, &Form2::Command2_Click);
+    connect(Command3, &rt::CommandButton::Click, this, &Form2::Command3_Click);
+    connect(Command4, &rt::CommandButton::Click, this, &Form2::Command4_Click);
+}
+
+Form2::~Form2() = default;
+
+void Form2::Command1_Click()
+{
+    rt::runGuarded([this] {
+        StageRun run = startStage();
+        runOriginImport(run);
+    });
+}
+
+void Form2::Command2_Click()
+{
+    rt::runGuarded([this] {
+        StageRun run = startStage();
+        runListImport(run);
+    });
+}
+
+void Form2::Command3_Click()
+{
+    rt::runGuarded([this] {
+        StageRun run = startStage();
+        runRefinement(run);
+    });
+}
+
+void Form2::Command4_Click()
+{
+    rt::runGuarded([this] {
+        StageRun run = startStage();
+        runMerge(run);
+    });
+}
+
+rt::Connection& Form2::connection()
+{
+    if (!m_connection)
+        m_connection = std::make_unique<rt::Connection>();
+    return *m_connection;
+}
+
+StageRun Form2::startStage()
+{
+    return StageRun(connection(), m_programFolder, [this](const QString& caption) { setCaption(caption); });
+}
+
+} // namespace tervala

@@ -1,0 +1,39 @@
+// The page conventions of the two page imports: a saved page read into one text, the 1-based find, and the
+// marker cut that takes a value out of the text from a moving scan position (the cursor).
+// Positions are 1-based QString code unit positions; 0 means "not found". No search starts before position 1.
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+namespace tervala {
+
+// The file's lines, decoded from Windows-1252, joined with nothing between them: carriage returns and
+// carriage return + line feed pairs vanish, a bare line feed stays. Throws rt::FileError when it cannot be read.
+QString readPageText(const QString& hostPath);
+
+// Position of the first exact occurrence of what that starts at or after position from, or 0 when there is none
+// or from lies past the end of text. from must be 1 or more; what must not be empty.
+qsizetype findText(const QString& text, const QString& what, qsizetype from);
+
+struct Markers {
+    QString section;
+    QString start;
+    QString end;
+};
+
+struct MarkerCut {
+    bool sectionFound = false;
+    // The new cursor: unchanged when the section or start marker is missing, else the position of the end
+    // marker, which is 0 when the end marker is missing.
+    qsizetype cursor = 0;
+    // The text between start and end marker, form feeds removed; set only when both were found.
+    std::optional<QString> value;
+};
+
+// Finds the section marker from cursor, the start marker after the section marker, and the end marker after the
+// start marker. cursor must be 1 or more.
+MarkerCut cutBetweenMarkers(const QString& text, qsizetype cursor, const Markers& markers);
+
+} // namespace tervala

@@ -1,0 +1,56 @@
+#include "builder/StageRun.h"
+
+#include "builder/BuilderFolders.h"
+#include "namedb/ConnectionString.h"
+#include "runtime/Connection.h"
+#include "runtime/DoEvents.h"
+
+namespace tervala {
+
+StageRun::StageRun(rt::Connection& connection, const QString& programFolder, CaptionSetter setCaption)
+    : m_connection(connection)
+    , m_programFolder(programFolder)
+    , m_setCaption(std::move(setCaption))
+{
+    m_connection.open(jetConnectionString(m_programFolder, StagingDatabaseFile));
+}
+
+QString StageRun::hostPath(const QString& windowsPath) const
+{
+    return builderHostPath(m_programFolder, windowsPath);
+}
+
+rt::Recordset StageRun::execute(const QString& statement)
+{
+    return m_connection.execute(statement);
+}
+
+void StageRun::insertRow(const QString& table, const StagingRow& row)
+{
+    m_connection.execute(composeRowInsert(table, row));
+}
+
+void StageRun::forEachRow(const QString& table, const std::function<void(const StagingRow&)>& rowStep)
+{
+    // The rows stay readable when a nested stage reopens the connection during a yield of rowStep.
+    for (rt::Recordset rows = execute("select * from " + table); !rows.eof(); rows.moveNext()) {
+        // A null QVariant converts to an empty QString.
+        rowStep({ rows.field("nama").toString(),
+                  rows.field("arti").toString(),
+                  rows.field("asal").toString(),
+                  rows.field("jk").toString() });
+    }
+}
+
+void StageRun::progress(const QString& caption)
+{
+    m_setCaption(caption);
+    rt::doEvents();
+}
+
+void StageRun::finish()
+{
+    m_setCaption(QStringLiteral("selesai"));
+}
+
+} // namespace tervala

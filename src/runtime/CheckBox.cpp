@@ -1,0 +1,22 @@
+// Check boxes over QCheckBox.
+#include "runtime/CheckBox.h"
+
+#include "runtime/ControlName.h"
+
+namespace tervala::rt {
+
+CheckBox::CheckBox(QWidget* parent, const QString& name, int index)
+    : QCheckBox(parent)
+    , m_index(index)
+{
+    setObjectName(controlName(name, index));
+    connect(this, &QAbstractButton::toggled, this, &CheckBox::Click);
+}
+
+void CheckBox::setValue(int value)
+{
+    Q_ASSERT(value == 0 || value == 1);
+    setChecked(value != 0);
+}
+
+} // namespace tervala::rt

@@ -1,0 +1,13 @@
+// Command buttons over QPushButton.
+#include "runtime/CommandButton.h"
+
+namespace tervala::rt {
+
+CommandButton::CommandButton(QWidget* parent, const QString& name, const QString& caption)
+    : QPushButton(caption, parent)
+{
+    setObjectName(name);
+    connect(this, &QAbstractButton::clicked, this, &CommandButton::Click);
+}
+
+} // namespace tervala::rt

@@ -1,0 +1,44 @@
+// An ADO-like connection to one database file, over SQLite.
+// Statements are sent as the program composed them, one at a time; each runs to its end and commits before
+// execute() returns, so a change is on disk even while recordsets of earlier queries are still being read.
+#pragma once
+
+#include "runtime/Recordset.h"
+
+#include <QString>
+
+#include <memory>
+
+struct sqlite3;
+
+namespace tervala::rt {
+
+class Connection {
+public:
+    Connection();
+    ~Connection();
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    // Opens the file named by "provider=Microsoft.jet.oledb.4.0;data source=<path>;". The path may be a host
+    // path written with Windows separators; it is mapped with toHostPath(). Throws DbError when the provider is
+    // unknown, the file is missing, locked or not a database. Opening an open connection closes it first.
+    void open(const QString& connectionString, const QString& userName = {}, const QString& password = {});
+    bool isOpen() const;
+    // Closing a closed connection does nothing. Recordsets already returned stay readable.
+    void close();
+
+    // Runs one statement. A query returns its rows; any other statement returns an empty recordset.
+    // Throws DbError when the connection is closed or the engine refuses the text (also for a second statement
+    // after ";"). The statement is traced (SqlTrace) before it runs.
+    Recordset execute(const QString& statement);
+
+    // The file name of the open database, as the trace writes it.
+    QString fileName() const;
+
+private:
+    struct Handle;
+    std::unique_ptr<Handle> m_handle;
+};
+
+} // namespace tervala::rt

@@ -1,0 +1,12 @@
+// Names of legacy controls and control-array members.
+#include "runtime/ControlName.h"
+
+namespace tervala::rt {
+
+QString controlName(const QString& name, int index)
+{
+    Q_ASSERT(index >= -1);
+    return index < 0 ? name : QStringLiteral("%1(%2)").arg(name).arg(index);
+}
+
+} // namespace tervala::rt

@@ -1,0 +1,87 @@
+// A flex grid: a table of text cells with a fixed header row 0 and data rows from 1, over a Qt item view.
+// The cells live here, not in the view. While redraw is off, changes are only stored and the view keeps its last
+// picture; switching redraw on shows the current content at once. Rows, columns and heights are in flex-grid
+// terms: row 0 is the header, columns from 0, heights in twips.
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <QStringList>
+#include <QTableView>
+
+#include <vector>
+
+namespace tervala::rt {
+
+class FlexGridModel;
+
+class FlexGrid : public QTableView {
+    Q_OBJECT
+
+public:
+    explicit FlexGrid(QWidget* parent = nullptr);
+    ~FlexGrid() override;
+
+    // "Name |Meaning |^Fav": header captions split at "|"; a caption with its blanks sets the column's initial
+    // width in the grid's font; a leading "^" centres the column (the "^" is not shown).
+    void setFormatString(const QString& format);
+    int cols() const;
+
+    // Row count including the header row. Setting 1 drops every data row with its texts, heights and colours;
+    // setting more adds empty rows.
+    int rows() const;
+    void setRows(int count);
+
+    // Appends one row whose cells take the pieces of text split at tabs, from column 0 on.
+    void addItem(const QString& tabSeparated);
+
+    // A cell's text; row 0 holds the captions. A text set here holds no tab (tabs separate the stored cells).
+    QString textMatrix(int row, int col) const;
+    void setTextMatrix(int row, int col, const QString& text);
+
+    // Height of a data row in twips (drawn twips / 15 pixels high); a row never set keeps the default height.
+    void setRowHeight(int row, int twips);
+    int rowHeight(int row) const;
+    static constexpr int DefaultRowHeightTwips = 240;
+
+    // The current cell. Row 0 only while the grid has no data rows (setting it otherwise gives row 1). With redraw
+    // on, the view's current cell and row selection follow at once, without scrolling.
+    int row() const;
+    void setRow(int row);
+    int col() const;
+    void setCol(int col);
+
+    // Background colour of the current cell; cells never set are white, header cells are button-face.
+    void setCellBackColor(const QColor& color);
+    QColor cellBackColor() const;
+    QColor cellBackColor(int row, int col) const;
+
+    bool redraw() const;
+    void setRedraw(bool on);
+
+signals:
+    // After a click or double click on a data cell; the current cell is then that cell.
+    void Click();
+    void DblClick();
+
+protected:
+    // Ctrl+C copies the selected rows as tab-separated text; other keys as in QTableView (Ctrl+A selects all).
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void applyColumnWidths();
+    void applyRowHeights();
+    void clampCurrentCell();
+    void showCurrentCell();
+    bool takeCurrentCell(const QModelIndex& index);
+    void copySelectedRows();
+
+    FlexGridModel* m_model;
+    int m_row = 0; // grid row: 0 only while there are no data rows
+    int m_col = 0;
+    bool m_redraw = true;
+    // Widths in pixels from the last format string, until the view shows its columns; then empty.
+    std::vector<int> m_columnWidths;
+};
+
+} // namespace tervala::rt

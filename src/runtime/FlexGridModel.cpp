@@ -1,0 +1,236 @@
+// Storage is a vector of rows (one line and a height each) and a row-major colour vector; appends are amortised
+// O(1) and store the caller's string as is. data() only slices one short line: it runs for every painted cell.
+#include "runtime/FlexGridModel.h"
+
+#include <algorithm>
+
+namespace tervala::rt {
+
+namespace {
+
+constexpr QRgb NeverColoured = 0;
+
+// The index-th tab-separated piece of line; empty past the last piece.
+QStringView pieceAt(QStringView line, int index)
+{
+    qsizetype start = 0;
+    for (; index > 0; --index) {
+        const qsizetype tab = line.indexOf(u'\t', start);
+        if (tab < 0)
+            return {};
+        start = tab + 1;
+    }
+    const qsizetype end = line.indexOf(u'\t', start);
+    return end < 0 ? line.sliced(start) : line.sliced(start, end - start);
+}
+
+} // namespace
+
+FlexGridModel::FlexGridModel(QObject* parent)
+    : QAbstractTableModel(parent)
+{
+}
+
+int FlexGridModel::rowCount(const QModelIndex& parent) const
+{
+    if (parent.isValid())
+        return 0;
+    return m_frozen ? m_shownRows : storedRowCount();
+}
+
+int FlexGridModel::columnCount(const QModelIndex& parent) const
+{
+    if (parent.isValid())
+        return 0;
+    return m_frozen ? m_shownColumns : storedColumnCount();
+}
+
+QVariant FlexGridModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid() || !isStored(index.row(), index.column()))
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+        return pieceAt(m_rows[index.row()].cells, index.column()).toString();
+    case Qt::BackgroundRole:
+        return backColor(index.row(), index.column());
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(m_columns[index.column()].centred ? Qt::AlignCenter
+                                                                     : Qt::AlignLeft | Qt::AlignVCenter);
+    default:
+        return {};
+    }
+}
+
+QVariant FlexGridModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || section < 0 || section >= storedColumnCount())
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+        return m_columns[section].caption;
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(m_columns[section].centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
+    default:
+        return {};
+    }
+}
+
+Qt::ItemFlags FlexGridModel::flags(const QModelIndex& index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    return Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemNeverHasChildren;
+}
+
+void FlexGridModel::setFrozen(bool frozen)
+{
+    if (frozen == m_frozen)
+        return;
+    if (frozen) {
+        m_shownRows = storedRowCount();
+        m_shownColumns = storedColumnCount();
+        m_frozen = true;
+        return;
+    }
+    beginResetModel();
+    m_frozen = false;
+    endResetModel();
+}
+
+void FlexGridModel::setColumns(std::vector<Column> columns)
+{
+    const int oldCount = storedColumnCount();
+    const int newCount = int(columns.size());
+    if (!m_frozen)
+        beginResetModel();
+    if (newCount != oldCount) {
+        std::vector<QRgb> colors(m_rows.size() * newCount, NeverColoured);
+        const int kept = std::min(oldCount, newCount);
+        for (size_t row = 0; row < m_rows.size(); ++row)
+            std::copy_n(m_backColors.begin() + row * oldCount, kept, colors.begin() + row * newCount);
+        m_backColors = std::move(colors);
+    }
+    m_columns = std::move(columns);
+    if (!m_frozen)
+        endResetModel();
+}
+
+QString FlexGridModel::caption(int col) const
+{
+    Q_ASSERT(col >= 0 && col < storedColumnCount());
+    return m_columns[col].caption;
+}
+
+void FlexGridModel::setCaption(int col, const QString& caption)
+{
+    Q_ASSERT(col >= 0 && col < storedColumnCount());
+    m_columns[col].caption = caption;
+    if (!m_frozen)
+        emit headerDataChanged(Qt::Horizontal, col, col);
+}
+
+void FlexGridModel::resizeRows(int count)
+{
+    Q_ASSERT(count >= 0);
+    const int oldCount = storedRowCount();
+    if (count == oldCount)
+        return;
+    const bool announce = !m_frozen;
+    if (announce) {
+        if (count < oldCount)
+            beginRemoveRows({}, count, oldCount - 1);
+        else
+            beginInsertRows({}, oldCount, count - 1);
+    }
+    m_rows.resize(count);
+    m_backColors.resize(size_t(count) * storedColumnCount(), NeverColoured);
+    if (announce) {
+        if (count < oldCount)
+            endRemoveRows();
+        else
+            endInsertRows();
+    }
+}
+
+void FlexGridModel::appendRow(const QString& tabSeparated)
+{
+    const int row = storedRowCount();
+    if (!m_frozen)
+        beginInsertRows({}, row, row);
+    m_rows.push_back(Row { tabSeparated });
+    m_backColors.resize(m_backColors.size() + storedColumnCount(), NeverColoured);
+    if (!m_frozen)
+        endInsertRows();
+}
+
+bool FlexGridModel::isStored(int row, int col) const
+{
+    return row >= 0 && row < storedRowCount() && col >= 0 && col < storedColumnCount();
+}
+
+QString FlexGridModel::text(int row, int col) const
+{
+    Q_ASSERT(isStored(row, col));
+    return pieceAt(m_rows[row].cells, col).toString();
+}
+
+void FlexGridModel::setText(int row, int col, const QString& text)
+{
+    Q_ASSERT(isStored(row, col));
+    Q_ASSERT(!text.contains(u'\t'));
+    QStringList pieces = m_rows[row].cells.split(u'\t');
+    while (pieces.size() <= col)
+        pieces.append(QString());
+    pieces[col] = text;
+    m_rows[row].cells = pieces.join(u'\t');
+    if (!m_frozen)
+        emit dataChanged(index(row, col), index(row, col), { Qt::DisplayRole });
+}
+
+int FlexGridModel::heightTwips(int row) const
+{
+    Q_ASSERT(row >= 0 && row < storedRowCount());
+    return m_rows[row].heightTwips;
+}
+
+void FlexGridModel::setHeightTwips(int row, int twips)
+{
+    Q_ASSERT(row >= 0 && row < storedRowCount());
+    Q_ASSERT(twips >= 0);
+    m_rows[row].heightTwips = twips;
+}
+
+QColor FlexGridModel::backColor(int row, int col) const
+{
+    Q_ASSERT(isStored(row, col));
+    const QRgb rgb = m_backColors[size_t(row) * storedColumnCount() + col];
+    return rgb == NeverColoured ? QColor(Qt::white) : QColor(rgb);
+}
+
+void FlexGridModel::setBackColor(int row, int col, const QColor& color)
+{
+    Q_ASSERT(isStored(row, col));
+    m_backColors[size_t(row) * storedColumnCount() + col] = color.rgb();
+    if (!m_frozen)
+        emit dataChanged(index(row, col), index(row, col), { Qt::BackgroundRole });
+}
+
+QString FlexGridModel::rowsAsTabSeparatedText(std::vector<int> rows) const
+{
+    std::sort(rows.begin(), rows.end());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    QStringList lines;
+    QStringList cells;
+    for (const int row : rows) {
+        if (row < 0 || row >= storedRowCount())
+            continue;
+        cells.clear();
+        for (int col = 0; col < storedColumnCount(); ++col)
+            cells.append(pieceAt(m_rows[row].cells, col).toString());
+        lines.append(cells.join(u'\t'));
+    }
+    return lines.join(u'\n');
+}
+
+} // namespace tervala::rt

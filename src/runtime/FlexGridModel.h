@@ -1,0 +1,79 @@
+// The cells of a flex grid as a table model: one model row per data row (grid row r is model row r - 1), header
+// captions as horizontal header data. A row keeps its cells as one tab-joined line, so a cell text never holds a tab.
+// While frozen the model tells views nothing and they keep the shape they last saw: rowCount()/columnCount() answer
+// that shape, while the stored*() counts and the cell accessors see the stored content. Unfreezing resets views.
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QColor>
+#include <QString>
+
+#include <vector>
+
+namespace tervala::rt {
+
+class FlexGridModel final : public QAbstractTableModel {
+    Q_OBJECT
+
+public:
+    struct Column {
+        QString caption;
+        bool centred = false;
+    };
+
+    explicit FlexGridModel(QObject* parent = nullptr);
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+
+    bool isFrozen() const { return m_frozen; }
+    void setFrozen(bool frozen);
+
+    int storedColumnCount() const { return int(m_columns.size()); }
+    void setColumns(std::vector<Column> columns);
+    QString caption(int col) const;
+    void setCaption(int col, const QString& caption);
+
+    int storedRowCount() const { return int(m_rows.size()); }
+    // Drops rows from the end (with their texts, heights and colours) or appends empty ones.
+    void resizeRows(int count);
+    // Appends a row whose cells are the pieces of tabSeparated; pieces past the last column are kept but not shown.
+    void appendRow(const QString& tabSeparated);
+
+    QString text(int row, int col) const;
+    void setText(int row, int col, const QString& text);
+
+    // Row height in twips; 0 means the view's default height.
+    int heightTwips(int row) const;
+    void setHeightTwips(int row, int twips);
+
+    // Cell background; cells never set are white.
+    QColor backColor(int row, int col) const;
+    void setBackColor(int row, int col, const QColor& color);
+
+    // The given model rows in ascending order, each as its cells' texts joined by tabs, rows joined by "\n".
+    // Rows not stored (a frozen view's selection may still name them) are skipped.
+    QString rowsAsTabSeparatedText(std::vector<int> rows) const;
+
+private:
+    struct Row {
+        QString cells; // cell texts joined by tabs
+        int heightTwips = 0; // 0: default height
+    };
+
+    bool isStored(int row, int col) const;
+
+    std::vector<Column> m_columns;
+    std::vector<Row> m_rows;
+    // Row-major, storedColumnCount() per row; 0 marks a cell never coloured (a set colour is opaque, never 0).
+    std::vector<QRgb> m_backColors;
+    bool m_frozen = false;
+    // The shape views last saw; kept equal to the stored counts while not frozen.
+    int m_shownRows = 0;
+    int m_shownColumns = 0;
+};
+
+} // namespace tervala::rt

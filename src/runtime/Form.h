@@ -1,0 +1,44 @@
+// A legacy form: a fixed-size top-level window with a close button but no minimize or maximize button,
+// drawn in the legacy default font. load() runs Form_Load once before the window is shown; closing runs
+// Form_Unload, which may cancel the close. Both run through runGuarded, so an error they throw is reported.
+#pragma once
+
+#include <QWidget>
+
+#include <utility>
+#include <vector>
+
+namespace tervala::rt {
+
+class Form : public QWidget {
+    Q_OBJECT
+public:
+    explicit Form(const QString& name, QWidget* parent = nullptr);
+
+    // Fixes the client area at this size in twips; the user cannot resize the window.
+    void setClientSizeTwips(int width, int height);
+    void setCaption(const QString& caption) { setWindowTitle(caption); }
+    QString caption() const { return windowTitle(); }
+
+    // Runs Form_Load the first time; later calls do nothing. Call it before show().
+    void load();
+    // True once a close went through (Form_Unload left cancel at 0).
+    bool isUnloaded() const { return m_unloaded; }
+
+    // Chains the tab order by the legacy TabIndex numbers (first of each pair), lowest first; controls may
+    // sit inside container widgets of the form.
+    void setTabOrderByIndex(std::vector<std::pair<int, QWidget*>> tabIndexes);
+
+protected:
+    virtual void Form_Load() { }
+    // Setting cancel to a non-zero value keeps the window open.
+    virtual void Form_Unload(int& cancel) { Q_UNUSED(cancel); }
+
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    bool m_loaded = false;
+    bool m_unloaded = false;
+};
+
+} // namespace tervala::rt

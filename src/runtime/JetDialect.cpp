@@ -1,0 +1,194 @@
+// SQLite calls the functions and the collation with UTF-8 text. They must not throw: errors go back through
+// sqlite3_result_error and fail the statement. like(pattern, text) keeps its compiled pattern as auxiliary data
+// of argument 0, so a constant pattern is compiled once per statement.
+#include "runtime/JetDialect.h"
+
+#include "runtime/DbError.h"
+#include "runtime/JetPattern.h"
+
+#include <sqlite3.h>
+
+#include <memory>
+
+namespace tervala::rt {
+
+namespace {
+
+bool isWordCharacter(QChar c)
+{
+    return c.isLetterOrNumber() || c == QLatin1Char('_') || c == QLatin1Char('$') || c.unicode() >= 0x80;
+}
+
+QString textOf(sqlite3_value* value)
+{
+    const auto* text = reinterpret_cast<const char*>(sqlite3_value_text(value));
+    return QString::fromUtf8(text, sqlite3_value_bytes(value));
+}
+
+void resultText(sqlite3_context* context, const QString& text)
+{
+    const QByteArray utf8 = text.toUtf8();
+    sqlite3_result_text(context, utf8.constData(), int(utf8.size()), SQLITE_TRANSIENT);
+}
+
+bool anyNull(int argc, sqlite3_value** argv)
+{
+    for (int i = 0; i < argc; ++i) {
+        if (sqlite3_value_type(argv[i]) == SQLITE_NULL)
+            return true;
+    }
+    return false;
+}
+
+void ucaseFunction(sqlite3_context* context, int argc, sqlite3_value** argv)
+{
+    if (anyNull(argc, argv))
+        sqlite3_result_null(context);
+    else
+        resultText(context, textOf(argv[0]).toUpper());
+}
+
+void leftFunction(sqlite3_context* context, int argc, sqlite3_value** argv)
+{
+    if (anyNull(argc, argv)) {
+        sqlite3_result_null(context);
+        return;
+    }
+    const sqlite3_int64 length = sqlite3_value_int64(argv[1]);
+    if (length < 0)
+        sqlite3_result_error(context, "Invalid procedure call or argument", -1);
+    else
+        resultText(context, textOf(argv[0]).left(qsizetype(length)));
+}
+
+void deletePattern(void* pattern)
+{
+    delete static_cast<JetPattern*>(pattern);
+}
+
+// SQLite's "x LIKE y" calls like(y, x): the pattern comes first.
+void likeFunction(sqlite3_context* context, int argc, sqlite3_value** argv)
+{
+    if (anyNull(argc, argv)) {
+        sqlite3_result_null(context);
+        return;
+    }
+    const auto* pattern = static_cast<const JetPattern*>(sqlite3_get_auxdata(context, 0));
+    std::unique_ptr<JetPattern> compiled;
+    if (!pattern) {
+        std::optional<JetPattern> parsed = JetPattern::compile(textOf(argv[0]));
+        if (!parsed) {
+            sqlite3_result_error(context, "Invalid pattern string", -1);
+            return;
+        }
+        compiled = std::make_unique<JetPattern>(std::move(*parsed));
+        pattern = compiled.get();
+    }
+    sqlite3_result_int(context, pattern->matches(textOf(argv[1])) ? 1 : 0);
+    // SQLite may free the pattern inside this call, so it is handed over last.
+    if (compiled)
+        sqlite3_set_auxdata(context, 0, compiled.release(), deletePattern);
+}
+
+// Case-folded, with diacritics dropped: the first key of the NOCASE order.
+QString baseLetters(const QString& text)
+{
+    QString decomposed = text.normalized(QString::NormalizationForm_D);
+    decomposed.removeIf([](QChar c) { return c.isMark(); });
+    return std::move(decomposed).toCaseFolded();
+}
+
+uchar asciiLower(uchar c)
+{
+    return c >= 'A' && c <= 'Z' ? uchar(c - 'A' + 'a') : c;
+}
+
+int sign(int value)
+{
+    return (value > 0) - (value < 0);
+}
+
+int compareUnicode(QByteArrayView a, QByteArrayView b)
+{
+    const QString textA = QString::fromUtf8(a);
+    const QString textB = QString::fromUtf8(b);
+    const int byBase = baseLetters(textA).compare(baseLetters(textB));
+    if (byBase != 0)
+        return sign(byBase);
+    return sign(textA.toCaseFolded().compare(textB.toCaseFolded()));
+}
+
+int noCaseCollation(void*, int lengthA, const void* a, int lengthB, const void* b)
+{
+    return compareNoCase(QByteArrayView(static_cast<const char*>(a), lengthA),
+                         QByteArrayView(static_cast<const char*>(b), lengthB));
+}
+
+} // namespace
+
+QString translateJetSql(const QString& statement)
+{
+    QString translated;
+    translated.reserve(statement.size() + 8);
+    qsizetype i = 0;
+    while (i < statement.size()) {
+        const QChar c = statement[i];
+        const qsizetype start = i++;
+        if (c == QLatin1Char('\'') || c == QLatin1Char('"') || c == QLatin1Char('[')) {
+            // A doubled quote inside a literal reads as its end and a new start: the copy is the same.
+            const QChar close = c == QLatin1Char('[') ? QLatin1Char(']') : c;
+            while (i < statement.size() && statement[i] != close)
+                ++i;
+            i = qMin(i + 1, statement.size());
+        } else if (isWordCharacter(c)) {
+            while (i < statement.size() && isWordCharacter(statement[i]))
+                ++i;
+            const QStringView word = QStringView(statement).sliced(start, i - start);
+            qsizetype next = i;
+            while (next < statement.size() && statement[next].isSpace())
+                ++next;
+            if (word.compare(QLatin1String("left"), Qt::CaseInsensitive) == 0 && next < statement.size()
+                && statement[next] == QLatin1Char('(')) {
+                translated += QLatin1String("jet_left");
+                continue;
+            }
+        }
+        translated += QStringView(statement).sliced(start, i - start);
+    }
+    return translated;
+}
+
+int compareNoCase(QByteArrayView a, QByteArrayView b)
+{
+    // While both texts are ASCII, folding is lower-casing and no diacritics can appear, so both keys of the order
+    // agree with the lower-cased bytes. Past the first non-ASCII byte the rest of each text is compared in full;
+    // an ASCII prefix never combines with what follows it, so the shared prefix cannot change the outcome.
+    const qsizetype common = qMin(a.size(), b.size());
+    for (qsizetype i = 0; i < common; ++i) {
+        const auto x = uchar(a[i]);
+        const auto y = uchar(b[i]);
+        if ((x | y) >= 0x80)
+            return compareUnicode(a.sliced(i), b.sliced(i));
+        const uchar lowerX = asciiLower(x);
+        const uchar lowerY = asciiLower(y);
+        if (lowerX != lowerY)
+            return lowerX < lowerY ? -1 : 1;
+    }
+    // One text is a prefix of the other: the longer sorts after it by either key.
+    return int(a.size() > b.size()) - int(a.size() < b.size());
+}
+
+void registerJetDialect(sqlite3* db)
+{
+    constexpr int Flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS;
+    const auto check = [db](int rc) {
+        if (rc != SQLITE_OK)
+            throw DbError(rc, sqlite3_extended_errcode(db), QString::fromUtf8(sqlite3_errmsg(db)));
+    };
+    check(sqlite3_create_function_v2(db, "ucase", 1, Flags, nullptr, ucaseFunction, nullptr, nullptr, nullptr));
+    check(sqlite3_create_function_v2(db, "jet_left", 2, Flags, nullptr, leftFunction, nullptr, nullptr, nullptr));
+    check(sqlite3_create_function_v2(db, "like", 2, Flags, nullptr, likeFunction, nullptr, nullptr, nullptr));
+    check(sqlite3_create_collation_v2(db, "NOCASE", SQLITE_UTF8, nullptr, noCaseCollation, nullptr));
+}
+
+} // namespace tervala::rt

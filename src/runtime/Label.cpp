@@ -1,0 +1,20 @@
+// Labels over QLabel.
+#include "runtime/Label.h"
+
+#include "runtime/ControlName.h"
+
+namespace tervala::rt {
+
+Label::Label(QWidget* parent, const QString& name, const QString& caption, int index)
+    : QLabel(parent)
+    , m_index(index)
+{
+    setObjectName(controlName(name, index));
+    setTextFormat(Qt::PlainText);
+    setText(caption);
+    setWordWrap(true);
+    setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    setAutoFillBackground(false);
+}
+
+} // namespace tervala::rt

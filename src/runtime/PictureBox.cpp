@@ -1,0 +1,90 @@
+// Picture boxes: a sunken frame and a list of boxes drawn in twips.
+// The repaint check runs as a posted call, so a cls() followed by the same drawing (as a per-row progress
+// update may do) is seen as no change at all.
+#include "runtime/PictureBox.h"
+
+#include "runtime/Twips.h"
+
+#include <QPainter>
+
+#include <algorithm>
+#include <qdrawutil.h>
+
+namespace tervala::rt {
+
+namespace {
+
+constexpr int FrameWidth = 1; // pixels
+
+} // namespace
+
+PictureBox::PictureBox(QWidget* parent, const QString& name)
+    : QWidget(parent)
+{
+    setObjectName(name);
+}
+
+void PictureBox::cls()
+{
+    m_boxes.clear();
+    scheduleRepaintCheck();
+}
+
+void PictureBox::drawBox(int x1, int y1, int x2, int y2, const QColor& color, bool filled)
+{
+    const QRect pixels(QPoint(twipsToPixels(std::min(x1, x2)), twipsToPixels(std::min(y1, y2))),
+                       QPoint(twipsToPixels(std::max(x1, x2)), twipsToPixels(std::max(y1, y2))));
+    const Box box { pixels, color, filled };
+    std::erase_if(m_boxes, [&box](const Box& earlier) {
+        return earlier == box || (box.filled && box.pixels.contains(earlier.pixels));
+    });
+    m_boxes.push_back(box);
+    scheduleRepaintCheck();
+}
+
+int PictureBox::widthTwips() const
+{
+    return pixelsToTwips(width());
+}
+
+int PictureBox::heightTwips() const
+{
+    return pixelsToTwips(height());
+}
+
+void PictureBox::scheduleRepaintCheck()
+{
+    if (m_checkPending)
+        return;
+    m_checkPending = true;
+    QMetaObject::invokeMethod(this, &PictureBox::repaintIfChanged, Qt::QueuedConnection);
+}
+
+void PictureBox::repaintIfChanged()
+{
+    m_checkPending = false;
+    if (m_boxes == m_shown)
+        return;
+    m_shown = m_boxes;
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    qDrawShadePanel(&painter, rect(), palette(), true, FrameWidth);
+    painter.setClipRect(rect().adjusted(FrameWidth, FrameWidth, -FrameWidth, -FrameWidth));
+    painter.translate(FrameWidth, FrameWidth);
+    for (const Box& box : m_boxes) {
+        if (box.filled) {
+            painter.fillRect(box.pixels, box.color);
+        } else {
+            painter.setPen(box.color);
+            painter.setBrush(Qt::NoBrush);
+            // A one-pixel pen draws one pixel beyond the right and bottom of the rectangle it is given.
+            painter.drawRect(box.pixels.adjusted(0, 0, -1, -1));
+        }
+    }
+}
+
+} // namespace tervala::rt

@@ -1,0 +1,48 @@
+// A framed box used as a container for other controls and as a drawing surface (the progress bar).
+// Drawings are kept until cls() and repainted from the list; a box hidden by a later one is dropped, so
+// redrawing the same or a growing bar keeps the list short. The widget is repainted only when the picture
+// changes in pixels, because the progress bar is redrawn for every row of a load.
+#pragma once
+
+#include <QColor>
+#include <QRect>
+#include <QWidget>
+
+#include <vector>
+
+namespace tervala::rt {
+
+class PictureBox : public QWidget {
+    Q_OBJECT
+public:
+    PictureBox(QWidget* parent, const QString& name);
+
+    // Clears all drawings.
+    void cls();
+    // Draws a rectangle with corners (x1, y1) and (x2, y2), both included, in twips from the top-left corner
+    // inside the frame; filled paints its inside too, otherwise only its border.
+    void drawBox(int x1, int y1, int x2, int y2, const QColor& color, bool filled);
+    // Outer size, frame included.
+    int widthTwips() const;
+    int heightTwips() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    struct Box {
+        QRect pixels; // from the top-left corner inside the frame
+        QColor color;
+        bool filled;
+        bool operator==(const Box&) const = default;
+    };
+
+    void scheduleRepaintCheck();
+    void repaintIfChanged();
+
+    std::vector<Box> m_boxes; // in drawing order; none is hidden by a later one
+    std::vector<Box> m_shown; // m_boxes when update() was last called
+    bool m_checkPending = false;
+};
+
+} // namespace tervala::rt

@@ -1,0 +1,35 @@
+// A forward-only result: the rows of one query, read from the first to the end.
+// The rows are fetched when the statement runs, so reading them later never holds the database.
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+#include <memory>
+
+namespace tervala::rt {
+
+struct ResultTable;
+
+class Recordset {
+public:
+    Recordset();
+    explicit Recordset(std::shared_ptr<const ResultTable> table);
+
+    // True when there is no current row: past the last row, or no rows at all.
+    bool eof() const;
+    // Throws DbError at eof, as ADO's MoveNext does.
+    void moveNext();
+
+    // Field of the current row by column name (matched without regard to letter case) or by 0-based position.
+    // A null value is a null QVariant (isNull()); text comes back as QString, integers as qlonglong.
+    // Throws DbError at eof or for an unknown column.
+    QVariant field(const QString& columnName) const;
+    QVariant field(int position) const;
+
+private:
+    std::shared_ptr<const ResultTable> m_table;
+    qsizetype m_row = 0;
+};
+
+} // namespace tervala::rt

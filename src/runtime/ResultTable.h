@@ -1,0 +1,44 @@
+// The rows of one query, held compactly: every value lives in one byte arena (text as UTF-8, numbers as
+// their 8 bytes) and each cell is 8 bytes pointing into it, row after row. Rows are only appended,
+// always a whole row of columnCount() cells; the table is read-only once a Recordset holds it.
+#pragma once
+
+#include <QByteArray>
+#include <QList>
+#include <QStringList>
+#include <QVariant>
+
+namespace tervala::rt {
+
+struct ResultTable {
+    enum class Type : quint32 { Null, Integer, Real, Text, Blob };
+
+    explicit ResultTable(QStringList columnNames);
+
+    int columnCount() const { return int(m_columnNames.size()); }
+    qsizetype rowCount() const { return columnCount() == 0 ? 0 : m_cells.size() / columnCount(); }
+    // The position of the column named so (any letter case), or -1.
+    int columnIndex(const QString& name) const;
+    QVariant value(qsizetype row, int column) const;
+
+    // Append the next cell of the current row. Return false when the arena would pass 4 GiB or a value
+    // 512 MiB: the caller reports the result as too large.
+    bool appendNull();
+    bool appendInteger(qint64 value);
+    bool appendReal(double value);
+    bool appendBytes(Type type, const char* data, qsizetype size);
+    // Gives back the room reserved for growth once the last row is in.
+    void squeeze();
+
+private:
+    struct Cell {
+        quint32 offset;
+        quint32 typeAndSize; // type in the top 3 bits, byte count below
+    };
+
+    QStringList m_columnNames;
+    QByteArray m_arena;
+    QList<Cell> m_cells;
+};
+
+} // namespace tervala::rt

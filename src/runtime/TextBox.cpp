@@ -1,0 +1,13 @@
+// Text boxes over QLineEdit.
+#include "runtime/TextBox.h"
+
+namespace tervala::rt {
+
+TextBox::TextBox(QWidget* parent, const QString& name)
+    : QLineEdit(parent)
+{
+    setObjectName(name);
+    connect(this, &QLineEdit::textChanged, this, &TextBox::Change);
+}
+
+} // namespace tervala::rt

@@ -1,0 +1,65 @@
+// Reporting uncaught errors. The numbers for non-database errors are the legacy runtime's own, so a report
+// reads as the old program's did. The replaceable handler is the seam tests use instead of the message box.
+#include "runtime/UnhandledError.h"
+
+#include "runtime/DbError.h"
+#include "runtime/FileError.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+#include <cstdio>
+#include <cstdlib>
+#include <new>
+
+namespace tervala::rt {
+
+namespace {
+
+UnhandledErrorHandler& testHandler()
+{
+    static UnhandledErrorHandler handler;
+    return handler;
+}
+
+[[noreturn]] void reportAndExit(const QString& number, const QString& message)
+{
+    const QString text = QStringLiteral("Error %1: %2").arg(number, message);
+    std::fprintf(stderr, "%s\n", qUtf8Printable(text));
+    std::fflush(stderr);
+    if (qobject_cast<QApplication*>(QCoreApplication::instance()))
+        QMessageBox::critical(nullptr, QCoreApplication::applicationName(), text);
+    std::exit(1);
+}
+
+} // namespace
+
+void reportUnhandledError(const QString& number, const QString& message)
+{
+    if (testHandler())
+        testHandler()(number, message);
+    else
+        reportAndExit(number, message);
+}
+
+void setUnhandledErrorHandler(UnhandledErrorHandler handler)
+{
+    testHandler() = std::move(handler);
+}
+
+void runGuarded(const std::function<void()>& body)
+{
+    try {
+        body();
+    } catch (const DbError& error) {
+        reportUnhandledError(QString::number(error.code()), error.message());
+    } catch (const FileError& error) {
+        reportUnhandledError(QStringLiteral("75"), QString::fromUtf8(error.what()));
+    } catch (const std::bad_alloc&) {
+        reportUnhandledError(QStringLiteral("7"), QStringLiteral("Out of memory"));
+    } catch (const std::exception& error) {
+        reportUnhandledError(QStringLiteral("51"), QString::fromUtf8(error.what()));
+    }
+}
+
+} // namespace tervala::rt
