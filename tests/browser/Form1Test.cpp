@@ -193,6 +193,16 @@ TEST_F(Form1Test, NewerRequestDuringALoadLeavesOnlyItsRows)
     EXPECT_FALSE(form.Picture5->isVisible());
 }
 
+TEST_F(Form1Test, TypingDuringALoadLeavesTheRowsOfTheFinalText)
+{
+    Form1& form = start();
+    form.Check3->setValue(1);
+    QTimer::singleShot(0, &form, [&] { QTest::keyClicks(form.Text2, "bel"); });
+    form.Option1[26]->setValue(true);
+    EXPECT_EQ(column(form.flex1, 0), QString("abel"));
+    EXPECT_EQ(column(form.flex2, 0), QString("Bella"));
+}
+
 TEST_F(Form1Test, ClosingDuringALoadEndsTheRebuild)
 {
     Form1& form = start();
