@@ -55,6 +55,8 @@ FlexGrid::FlexGrid(QWidget* parent)
     setStyle(style);
 
     setEditTriggers(NoEditTriggers);
+    // Tab leaves the grid for the next control, as the window's tab order expects.
+    setTabKeyNavigation(false);
     setSelectionBehavior(SelectRows);
     setSelectionMode(ExtendedSelection);
     setWordWrap(true);

@@ -4,7 +4,9 @@
 #include "runtime/Twips.h"
 #include "runtime/UnhandledError.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QRadioButton>
 
 #include <algorithm>
 
@@ -37,8 +39,48 @@ void Form::setTabOrderByIndex(std::vector<std::pair<int, QWidget*>> tabIndexes)
     std::stable_sort(tabIndexes.begin(), tabIndexes.end(), [](const auto& a, const auto& b) {
         return a.first < b.first;
     });
-    for (std::size_t i = 1; i < tabIndexes.size(); ++i)
-        QWidget::setTabOrder(tabIndexes[i - 1].second, tabIndexes[i].second);
+    m_tabOrder.clear();
+    for (const auto& [tabIndex, control] : tabIndexes)
+        m_tabOrder.push_back(control);
+}
+
+bool Form::isTabStop(const QWidget* control) const
+{
+    if (!control->isEnabled() || !control->isVisibleTo(this))
+        return false;
+    const auto* option = qobject_cast<const QRadioButton*>(control);
+    // Qt moves the tab-focus bit among the buttons of a group by itself, so a button's group decides instead.
+    if (!option)
+        return control->focusPolicy() & Qt::TabFocus;
+    if (option->isChecked())
+        return true;
+    const auto siblings = option->parentWidget()->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly);
+    return std::none_of(siblings.begin(), siblings.end(), [](const QRadioButton* b) { return b->isChecked(); });
+}
+
+// Qt's own chain follows the widget tree, so controls in containers could not be ordered across them.
+bool Form::focusNextPrevChild(bool next)
+{
+    if (m_tabOrder.empty())
+        return QWidget::focusNextPrevChild(next);
+    const auto count = static_cast<std::ptrdiff_t>(m_tabOrder.size());
+    std::ptrdiff_t current = next ? -1 : 0;
+    for (const QWidget* focus = QApplication::focusWidget(); focus; focus = focus->parentWidget()) {
+        const auto found = std::find(m_tabOrder.begin(), m_tabOrder.end(), focus);
+        if (found != m_tabOrder.end()) {
+            current = found - m_tabOrder.begin();
+            break;
+        }
+    }
+    for (std::ptrdiff_t step = 1; step <= count; ++step) {
+        QWidget* candidate
+            = m_tabOrder[static_cast<std::size_t>(((current + (next ? step : -step)) % count + count) % count)];
+        if (isTabStop(candidate)) {
+            candidate->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+            return true;
+        }
+    }
+    return false;
 }
 
 void Form::closeEvent(QCloseEvent* event)

@@ -25,8 +25,9 @@ public:
     // True once a close went through (Form_Unload left cancel at 0).
     bool isUnloaded() const { return m_unloaded; }
 
-    // Chains the tab order by the legacy TabIndex numbers (first of each pair), lowest first; controls may
-    // sit inside container widgets of the form.
+    // Tab and Shift+Tab move through the controls by their legacy TabIndex numbers (first of each pair), lowest
+    // first, whatever container they sit in. Controls that cannot take focus now are passed over, and so is an
+    // option button whose group has another button selected: a group is one stop, at its selected button.
     void setTabOrderByIndex(std::vector<std::pair<int, QWidget*>> tabIndexes);
 
 protected:
@@ -35,8 +36,13 @@ protected:
     virtual void Form_Unload(int& cancel) { Q_UNUSED(cancel); }
 
     void closeEvent(QCloseEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
 
 private:
+    bool isTabStop(const QWidget* control) const;
+
+    // Controls in tab order; empty when the form keeps Qt's own focus chain.
+    std::vector<QWidget*> m_tabOrder;
     bool m_loaded = false;
     bool m_unloaded = false;
 };
