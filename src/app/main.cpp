@@ -2,7 +2,6 @@
 // The program folder is the folder of the executable: both database files are found there.
 #include "browser/Form1.h"
 #include "builder/Form2.h"
-#include "runtime/UnhandledError.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -34,8 +33,9 @@ int main(int argc, char* argv[])
     }
 
     tervala::Form1 browser(programFolder);
-    // The load handler catches nothing: a missing or broken ter.va ends the program before the window shows.
-    tervala::rt::runGuarded([&] { browser.load(); });
+    // A missing or broken ter.va is an unhandled error of the load handler: reported, and the program ends
+    // before the window shows.
+    browser.load();
     if (browser.isUnloaded())
         return 0;
     browser.show();
