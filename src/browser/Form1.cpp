@@ -40,18 +40,16 @@ void Form1::connectHandlers()
     connect(Command1, &rt::CommandButton::Click, this, guarded(&Form1::Command1_Click));
     connect(flex1, &rt::FlexGrid::DblClick, this, guarded(&Form1::flex1_DblClick));
     connect(flex2, &rt::FlexGrid::Click, this, guarded(&Form1::flex2_Click));
+    // Control arrays share one handler, told the index of the button that raised the event.
+    auto guardedArray = [this](void (Form1::*handler)(int), rt::OptionButton* option) {
+        return [this, handler, option] { rt::runGuarded([&] { (this->*handler)(option->index()); }); };
+    };
     for (rt::OptionButton* option : Option1)
-        connect(option, &rt::OptionButton::Click, this, [this, option] {
-            rt::runGuarded([&] { Option1_Click(option->index()); });
-        });
+        connect(option, &rt::OptionButton::Click, this, guardedArray(&Form1::Option1_Click, option));
     for (rt::OptionButton* option : Option2)
-        connect(option, &rt::OptionButton::Click, this, [this, option] {
-            rt::runGuarded([&] { Option2_Click(option->index()); });
-        });
+        connect(option, &rt::OptionButton::Click, this, guardedArray(&Form1::Option2_Click, option));
     for (rt::OptionButton* option : Option3)
-        connect(option, &rt::OptionButton::Click, this, [this, option] {
-            rt::runGuarded([&] { Option3_Click(option->index()); });
-        });
+        connect(option, &rt::OptionButton::Click, this, guardedArray(&Form1::Option3_Click, option));
 }
 
 void Form1::Form_Load()
