@@ -1,28 +1,50 @@
 #include "TestDatabase.h"
 
-#include "runtime/Connection.h"
-
 #include <QFile>
 
 #include <stdexcept>
 
-void createDatabaseFromSchema(const QString& filePath, const QString& schemaFileName)
+TestDatabase::TestDatabase(const QString& fileName, const QString& schemaFileName)
+    : m_path(m_dir.filePath(fileName))
 {
     // SQLite takes a file of length zero for an empty database.
-    QFile file(filePath);
-    if (!file.open(QIODevice::NewOnly))
-        throw std::runtime_error("cannot create " + filePath.toStdString());
-    file.close();
-
+    QFile file(m_path);
     QFile schema(QStringLiteral(TERVALA_DATA_DIR "/") + schemaFileName);
-    if (!schema.open(QIODevice::ReadOnly))
-        throw std::runtime_error("cannot read " + schema.fileName().toStdString());
-    tervala::rt::Connection connection;
-    connection.open(QStringLiteral("provider=Microsoft.jet.oledb.4.0;data source=") + filePath + ';');
+    if (!m_dir.isValid() || !file.open(QIODevice::NewOnly) || !schema.open(QIODevice::ReadOnly))
+        throw std::runtime_error("cannot make " + m_path.toStdString() + " from " + schemaFileName.toStdString());
+    file.close();
+    m_connection.open(connectionString(m_path));
     QStringList lines = QString::fromUtf8(schema.readAll()).split('\n');
     lines.removeIf([](const QString& line) { return line.startsWith(QLatin1String("--")); });
     for (const QString& statement : lines.join('\n').split(';')) {
         if (!statement.trimmed().isEmpty())
-            connection.execute(statement);
+            m_connection.execute(statement);
     }
+}
+
+QString TestDatabase::connectionString(const QString& path)
+{
+    return QStringLiteral("provider=Microsoft.jet.oledb.4.0;data source=") + path + QLatin1Char(';');
+}
+
+void TestDatabase::insert(const QString& table, const QString& columns, const QList<QStringList>& rows)
+{
+    for (const QStringList& row : rows) {
+        QStringList values;
+        for (const QString& value : row)
+            values << (value.isNull() ? QStringLiteral("NULL") : "'" + QString(value).replace("'", "''") + "'");
+        m_connection.execute("insert into " + table + "(" + columns + ") values(" + values.join(',') + ")");
+    }
+}
+
+QStringList TestDatabase::rows(const QString& query, int fields)
+{
+    QStringList result;
+    for (tervala::rt::Recordset rs = m_connection.execute(query); !rs.eof(); rs.moveNext()) {
+        QStringList values;
+        for (int i = 0; i < fields; ++i)
+            values << (rs.field(i).isNull() ? QStringLiteral("NULL") : rs.field(i).toString());
+        result << values.join('|');
+    }
+    return result;
 }

