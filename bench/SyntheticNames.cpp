@@ -6,21 +6,21 @@ namespace tervala::bench {
 
 namespace {
 
-const char* const Syllables[] = { "a",   "an",  "ar",  "ba",  "be",  "da",  "del", "e",   "el",  "fa",  "ga",  "ha",
-                                  "i",   "is",  "ja",  "ka",  "ki",  "la",  "li",  "lu",  "ma",  "mi",  "mo",  "na",
-                                  "ne",  "ni",  "o",   "or",  "pa",  "ra",  "ren", "ri",  "ro",  "sa",  "se",  "si",
-                                  "ta",  "te",  "ti",  "to",  "u",   "va",  "ve",  "vin", "ya",  "yo",  "za",  "zo" };
+const char* const Syllables[]
+    = { "a",  "an", "ar", "ba", "be", "da", "del", "e",  "el", "fa", "ga", "ha",  "i",  "is", "ja",  "ka",
+        "ki", "la", "li", "lu", "ma", "mi", "mo",  "na", "ne", "ni", "o",  "or",  "pa", "ra", "ren", "ri",
+        "ro", "sa", "se", "si", "ta", "te", "ti",  "to", "u",  "va", "ve", "vin", "ya", "yo", "za",  "zo" };
 
-const char* const Origins[] = { "Akan",     "Arabic",   "Aramaic",  "Basque",   "Celtic",   "Chinese",
-                                "Czech",    "Dutch",    "English",  "Finnish",  "French",   "Gaelic",
-                                "Germanic", "Greek",    "Hawaiian", "Hebrew",   "Hindi",    "Hungarian",
-                                "Irish",    "Italian",  "Japanese", "Latin",    "Nordic",   "Persian",
-                                "Polish",   "Russian",  "Sanskrit", "Slavic",   "Spanish",  "Swahili" };
+const char* const Origins[]
+    = { "Akan",    "Arabic",    "Aramaic",  "Basque",  "Celtic",   "Chinese", "Czech",    "Dutch",
+        "English", "Finnish",   "French",   "Gaelic",  "Germanic", "Greek",   "Hawaiian", "Hebrew",
+        "Hindi",   "Hungarian", "Irish",    "Italian", "Japanese", "Latin",   "Nordic",   "Persian",
+        "Polish",  "Russian",   "Sanskrit", "Slavic",  "Spanish",  "Swahili" };
 
-const char* const Words[] = { "bright", "brave",  "gift",   "of",    "the",    "sea",    "light",  "strong",
-                              "gentle", "rain",   "flower", "star",  "river",  "song",   "joy",    "wise",
-                              "ruler",  "famous", "little", "noble", "grace",  "moon",   "dawn",   "forest",
-                              "hope",   "peace",  "friend", "God",   "keeper", "spring", "golden", "warrior" };
+const char* const Words[]
+    = { "bright", "brave",  "gift", "of",    "the",    "sea",   "light",  "strong", "gentle", "rain",   "flower",
+        "star",   "river",  "song", "joy",   "wise",   "ruler", "famous", "little", "noble",  "grace",  "moon",
+        "dawn",   "forest", "hope", "peace", "friend", "God",   "keeper", "spring", "golden", "warrior" };
 
 // Accented forms that the program must fold, sort and match like their plain letters.
 const char16_t* const Accents[] = { u"\u00e1", u"\u00eb", u"\u00f8", u"\u00f1", u"\u00fc" };

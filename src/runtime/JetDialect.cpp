@@ -1,10 +1,13 @@
 // SQLite calls the functions and the collation with UTF-8 text. They must not throw: errors go back through
 // sqlite3_result_error and fail the statement. like(pattern, text) keeps its compiled pattern as auxiliary data
-// of argument 0, so a constant pattern is compiled once per statement.
+// of argument 0, so a constant pattern is compiled once per statement. ucase, left and like run on every row a
+// filter scans, so ASCII text, where bytes and characters agree, is handled on its bytes without a QString.
 #include "runtime/JetDialect.h"
 
 #include "runtime/DbError.h"
 #include "runtime/JetPattern.h"
+
+#include <QVarLengthArray>
 
 #include <sqlite3.h>
 
@@ -40,12 +43,32 @@ bool anyNull(int argc, sqlite3_value** argv)
     return false;
 }
 
+bool isAscii(const unsigned char* bytes, int size)
+{
+    for (int i = 0; i < size; ++i) {
+        if (bytes[i] >= 0x80)
+            return false;
+    }
+    return true;
+}
+
 void ucaseFunction(sqlite3_context* context, int argc, sqlite3_value** argv)
 {
-    if (anyNull(argc, argv))
+    if (anyNull(argc, argv)) {
         sqlite3_result_null(context);
-    else
+        return;
+    }
+    const unsigned char* bytes = sqlite3_value_text(argv[0]);
+    const int size = sqlite3_value_bytes(argv[0]);
+    if (!bytes || !isAscii(bytes, size)) {
         resultText(context, textOf(argv[0]).toUpper());
+        return;
+    }
+    // SQLite copies a transient result into the result's buffer, which it keeps from row to row.
+    QVarLengthArray<char, 256> upper(size);
+    for (int i = 0; i < size; ++i)
+        upper[i] = bytes[i] >= 'a' && bytes[i] <= 'z' ? char(bytes[i] - 'a' + 'A') : char(bytes[i]);
+    sqlite3_result_text(context, upper.constData(), size, SQLITE_TRANSIENT);
 }
 
 void leftFunction(sqlite3_context* context, int argc, sqlite3_value** argv)
@@ -55,8 +78,15 @@ void leftFunction(sqlite3_context* context, int argc, sqlite3_value** argv)
         return;
     }
     const sqlite3_int64 length = sqlite3_value_int64(argv[1]);
-    if (length < 0)
+    if (length < 0) {
         sqlite3_result_error(context, "Invalid procedure call or argument", -1);
+        return;
+    }
+    // When the first length bytes are ASCII they are the first length characters.
+    const unsigned char* bytes = sqlite3_value_text(argv[0]);
+    const int prefix = int(qMin(length, sqlite3_int64(sqlite3_value_bytes(argv[0]))));
+    if (bytes && isAscii(bytes, prefix))
+        sqlite3_result_text(context, reinterpret_cast<const char*>(bytes), prefix, SQLITE_TRANSIENT);
     else
         resultText(context, textOf(argv[0]).left(qsizetype(length)));
 }
@@ -84,7 +114,12 @@ void likeFunction(sqlite3_context* context, int argc, sqlite3_value** argv)
         compiled = std::make_unique<JetPattern>(std::move(*parsed));
         pattern = compiled.get();
     }
-    sqlite3_result_int(context, pattern->matches(textOf(argv[1])) ? 1 : 0);
+    const unsigned char* text = sqlite3_value_text(argv[1]);
+    const int size = sqlite3_value_bytes(argv[1]);
+    const bool matched = text && isAscii(text, size)
+        ? pattern->matchesAscii(QByteArrayView(reinterpret_cast<const char*>(text), size))
+        : pattern->matches(textOf(argv[1]));
+    sqlite3_result_int(context, matched ? 1 : 0);
     // SQLite may free the pattern inside this call, so it is handed over last.
     if (compiled)
         sqlite3_set_auxdata(context, 0, compiled.release(), deletePattern);

@@ -90,7 +90,7 @@ bool JetPattern::matchesOne(const Token& token, char32_t folded) const
     Q_UNREACHABLE();
 }
 
-bool JetPattern::matches(QStringView text) const
+template <typename NextFolded> bool JetPattern::matchesFolded(qsizetype size, NextFolded nextFolded) const
 {
     const std::size_t tokenCount = m_tokens.size();
     std::size_t token = 0;
@@ -98,7 +98,7 @@ bool JetPattern::matches(QStringView text) const
     // Where to resume after the last "%": the token after it, and the text position it has swallowed up to.
     std::optional<std::size_t> resumeToken;
     qsizetype resumePosition = 0;
-    while (position < text.size()) {
+    while (position < size) {
         if (token < tokenCount && m_tokens[token].kind == Kind::AnyRun) {
             resumeToken = ++token;
             resumePosition = position;
@@ -106,7 +106,7 @@ bool JetPattern::matches(QStringView text) const
         }
         if (token < tokenCount) {
             qsizetype next = position;
-            if (matchesOne(m_tokens[token], QChar::toCaseFolded(nextCodePoint(text, next)))) {
+            if (matchesOne(m_tokens[token], nextFolded(next))) {
                 position = next;
                 ++token;
                 continue;
@@ -115,12 +115,28 @@ bool JetPattern::matches(QStringView text) const
         if (!resumeToken)
             return false;
         token = *resumeToken;
-        nextCodePoint(text, resumePosition);
+        nextFolded(resumePosition);
         position = resumePosition;
     }
     while (token < tokenCount && m_tokens[token].kind == Kind::AnyRun)
         ++token;
     return token == tokenCount;
+}
+
+bool JetPattern::matches(QStringView text) const
+{
+    return matchesFolded(text.size(),
+                         [text](qsizetype& index) { return QChar::toCaseFolded(nextCodePoint(text, index)); });
+}
+
+bool JetPattern::matchesAscii(QByteArrayView text) const
+{
+    // For ASCII, case folding is lower-casing.
+    return matchesFolded(text.size(), [text](qsizetype& index) {
+        const auto c = char32_t(uchar(text[index++]));
+        Q_ASSERT(c < 0x80);
+        return c >= U'A' && c <= U'Z' ? c - U'A' + U'a' : c;
+    });
 }
 
 } // namespace tervala::rt

@@ -4,6 +4,7 @@
 // A character is a code point, not a UTF-16 unit.
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 
 #include <optional>
@@ -18,6 +19,8 @@ public:
     static std::optional<JetPattern> compile(const QString& pattern);
 
     bool matches(QStringView text) const;
+    // The same for text of ASCII characters only, one byte each, which needs no decoding.
+    bool matchesAscii(QByteArrayView text) const;
 
 private:
     enum class Kind { Char, AnyOne, AnyRun, Class };
@@ -31,6 +34,8 @@ private:
     };
 
     bool matchesOne(const Token& token, char32_t folded) const;
+    // nextFolded(index) gives the case-folded code point at index of a text of size units and moves index past it.
+    template <typename NextFolded> bool matchesFolded(qsizetype size, NextFolded nextFolded) const;
 
     std::vector<Token> m_tokens;
     std::vector<CharClass> m_classes;

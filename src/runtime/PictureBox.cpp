@@ -1,11 +1,13 @@
 // Picture boxes: a sunken frame and a list of boxes drawn in twips.
-// The repaint check runs as a posted call, so a cls() followed by the same drawing (as a per-row progress
-// update may do) is seen as no change at all.
+// The repaint check runs from a zero timer, so a cls() followed by the same drawing (as a per-row progress
+// update does) is seen as no change at all. A timer, unlike a posted call, fires only when the event dispatcher
+// is polled, not on every sendPostedEvents(): a load that yields after every row runs the check once per poll.
 #include "runtime/PictureBox.h"
 
 #include "runtime/Twips.h"
 
 #include <QPainter>
+#include <QTimerEvent>
 
 #include <algorithm>
 #include <qdrawutil.h>
@@ -54,15 +56,22 @@ int PictureBox::heightTwips() const
 
 void PictureBox::scheduleRepaintCheck()
 {
-    if (m_checkPending)
+    if (!m_repaintCheck.isActive())
+        m_repaintCheck.start(0, this);
+}
+
+void PictureBox::timerEvent(QTimerEvent* event)
+{
+    if (event->timerId() != m_repaintCheck.timerId()) {
+        QWidget::timerEvent(event);
         return;
-    m_checkPending = true;
-    QMetaObject::invokeMethod(this, &PictureBox::repaintIfChanged, Qt::QueuedConnection);
+    }
+    m_repaintCheck.stop();
+    repaintIfChanged();
 }
 
 void PictureBox::repaintIfChanged()
 {
-    m_checkPending = false;
     if (m_boxes == m_shown)
         return;
     m_shown = m_boxes;

@@ -1,9 +1,11 @@
 // A framed box used as a container for other controls and as a drawing surface (the progress bar).
 // Drawings are kept until cls() and repainted from the list; a box hidden by a later one is dropped, so
 // redrawing the same or a growing bar keeps the list short. The widget is repainted only when the picture
-// changes in pixels, because the progress bar is redrawn for every row of a load.
+// changes in pixels, because the progress bar is redrawn for every row of a load; the check for a change runs
+// from a zero timer, so the many cls() and drawBox() calls between two event dispatcher polls cost one check.
 #pragma once
 
+#include <QBasicTimer>
 #include <QColor>
 #include <QRect>
 #include <QWidget>
@@ -28,6 +30,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
 
 private:
     struct Box {
@@ -42,7 +45,7 @@ private:
 
     std::vector<Box> m_boxes; // in drawing order; none is hidden by a later one
     std::vector<Box> m_shown; // m_boxes when update() was last called
-    bool m_checkPending = false;
+    QBasicTimer m_repaintCheck; // active while a check is due
 };
 
 } // namespace tervala::rt

@@ -20,8 +20,10 @@ ResultTable::ResultTable(QStringList columnNames)
 
 int ResultTable::columnIndex(const QString& name) const
 {
+    // Callers look a field up by name for every row and mostly spell it as the table does: the exact test is
+    // the cheap one.
     for (int i = 0; i < columnCount(); ++i) {
-        if (m_columnNames[i].compare(name, Qt::CaseInsensitive) == 0)
+        if (m_columnNames[i] == name || m_columnNames[i].compare(name, Qt::CaseInsensitive) == 0)
             return i;
     }
     return -1;

@@ -1,0 +1,47 @@
+#include "bench/Measurement.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <cstdlib>
+#include <sys/resource.h>
+
+namespace tervala::bench {
+
+void useOffscreenPlatformUnlessSet()
+{
+    if (!std::getenv("QT_QPA_PLATFORM"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 1);
+}
+
+double millisecondsSince(const QElapsedTimer& timer)
+{
+    return double(timer.nsecsElapsed()) / 1e6;
+}
+
+double median(std::vector<double> values)
+{
+    if (values.empty())
+        return 0;
+    std::sort(values.begin(), values.end());
+    const size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+void settle()
+{
+    // A paint can post further events (a deferred layout, an update request), so two rounds.
+    for (int round = 0; round < 2; ++round) {
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+    }
+}
+
+double peakResidentMiB()
+{
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_maxrss) / 1024.0; // ru_maxrss is in KiB on Linux
+}
+
+} // namespace tervala::bench

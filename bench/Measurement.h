@@ -1,0 +1,24 @@
+// What the benchmark programs share besides their data: the platform they run on, timing, settling the event
+// loop, and peak memory. Figures are wall-clock milliseconds and MiB.
+#pragma once
+
+#include <QElapsedTimer>
+
+#include <vector>
+
+namespace tervala::bench {
+
+// The offscreen platform unless QT_QPA_PLATFORM says otherwise; call before the QApplication is made.
+void useOffscreenPlatformUnlessSet();
+
+double millisecondsSince(const QElapsedTimer& timer);
+double median(std::vector<double> values);
+
+// Delivers posted events, input and paints until none is left, so a measurement includes the repaint that a
+// change has asked for.
+void settle();
+
+// Peak resident set size of this process so far (getrusage's ru_maxrss).
+double peakResidentMiB();
+
+} // namespace tervala::bench
