@@ -57,15 +57,10 @@ double rebuildFloor(const QString& databasePath)
                                    composeCountSql(all, QStringLiteral("F")),
                                    composeRowSql(all, QStringLiteral("F")) };
     RawDatabase db(databasePath);
-    std::vector<double> times;
-    for (int run = 0; run < Runs; ++run) {
-        QElapsedTimer timer;
-        timer.start();
+    return medianMilliseconds(Runs, [&] {
         for (const QString& statement : statements)
             db.stepAll(statement);
-        times.push_back(millisecondsSince(timer));
-    }
-    return median(times);
+    });
 }
 
 } // namespace

@@ -14,6 +14,19 @@ void useOffscreenPlatformUnlessSet();
 double millisecondsSince(const QElapsedTimer& timer);
 double median(std::vector<double> values);
 
+// The median, over `runs` runs, of the milliseconds that one call of work takes.
+template <class Work> double medianMilliseconds(int runs, Work&& work)
+{
+    std::vector<double> times;
+    for (int run = 0; run < runs; ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        work();
+        times.push_back(millisecondsSince(timer));
+    }
+    return median(times);
+}
+
 // Delivers posted events, input and paints until none is left, so a measurement includes the repaint that a
 // change has asked for.
 void settle();

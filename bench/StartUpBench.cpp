@@ -110,30 +110,20 @@ double throughConnection(const QString& programFolder, const QStringList& statem
 {
     tervala::rt::Connection connection;
     connection.open(tervala::jetConnectionString(programFolder, tervala::NameDatabaseFile));
-    std::vector<double> times;
-    for (int run = 0; run < Runs; ++run) {
-        QElapsedTimer timer;
-        timer.start();
+    return medianMilliseconds(Runs, [&] {
         for (const QString& statement : statements)
             connection.execute(statement);
-        times.push_back(millisecondsSince(timer));
-    }
-    return median(times);
+    });
 }
 
 double throughSqliteAlone(const QString& databasePath, QStringList statements)
 {
     statements.replaceInStrings(QStringLiteral("ucase(left(nama,1))"), QStringLiteral("upper(substr(nama,1,1))"));
     RawDatabase db(databasePath);
-    std::vector<double> times;
-    for (int run = 0; run < Runs; ++run) {
-        QElapsedTimer timer;
-        timer.start();
+    return medianMilliseconds(Runs, [&] {
         for (const QString& statement : statements)
             db.stepAll(statement);
-        times.push_back(millisecondsSince(timer));
-    }
-    return median(times);
+    });
 }
 
 double startEmptyWindow()
