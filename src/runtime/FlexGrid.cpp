@@ -19,8 +19,8 @@ namespace tervala::rt {
 
 namespace {
 
-// Added to a caption's text width so that it does not touch the column edges.
-constexpr int ColumnPaddingPixels = 8;
+// Added to a caption's text width: the cell's text margins, two pixels on each side.
+constexpr int ColumnPaddingPixels = 4;
 
 // The application style with light grey grid lines; styles differ in the grid line colour they pick.
 class GridLineStyle final : public QProxyStyle {
