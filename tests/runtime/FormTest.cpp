@@ -1,12 +1,8 @@
 // The life of a form: Form_Load once, Form_Unload on every close until one is not cancelled; a fixed-size
-// window without minimize and maximize buttons; tab order from the legacy TabIndex numbers.
+// window without minimize and maximize buttons. Tab order is tested on the browser window, across its containers.
 #include "runtime/Form.h"
 
 #include "TestSupport.h"
-#include "runtime/TextBox.h"
-
-#include <QApplication>
-#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -56,22 +52,4 @@ TEST(FormTest, FixedClientSizeWithoutMinimizeOrMaximize)
     EXPECT_EQ(form.maximumSize(), QSize(600, 403));
     EXPECT_FALSE(form.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
     EXPECT_FALSE(form.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
-}
-
-TEST(FormTest, TabFollowsTabIndexAcrossContainers)
-{
-    CountingForm form;
-    QWidget frame(&form);
-    TextBox Text1(&form, "Text1");
-    TextBox Text2(&frame, "Text2");
-    TextBox Text3(&form, "Text3");
-    form.setTabOrderByIndex({ { 2, &Text1 }, { 0, &Text3 }, { 1, &Text2 } });
-    form.show();
-    form.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
-    Text3.setFocus();
-    for (QWidget* expected : std::initializer_list<QWidget*> { &Text2, &Text1, &Text3 }) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        EXPECT_EQ(QApplication::focusWidget(), expected);
-    }
 }
