@@ -3,13 +3,13 @@
 // four statements run through the SQLite C API alone, every row stepped and every column read. Each figure is
 // the median of three runs on one window; before each run the letter "A" is chosen, untimed.
 #include "bench/Measurement.h"
+#include "bench/OpenBrowser.h"
 #include "bench/RawDatabase.h"
 #include "bench/ScaleData.h"
 #include "browser/FilterQuery.h"
 #include "browser/Form1.h"
 
 #include <QApplication>
-#include <QTest>
 
 #include <cstdio>
 #include <stdexcept>
@@ -31,10 +31,7 @@ struct Rebuild {
 Rebuild rebuildThroughWindow(const QString& programFolder)
 {
     Form1 form(programFolder);
-    form.load();
-    form.show();
-    if (!QTest::qWaitForWindowExposed(&form))
-        throw std::runtime_error("the window was never shown");
+    loadAndShow(form);
     std::vector<double> times;
     for (int run = 0; run < Runs; ++run) {
         form.Option1[0]->setValue(true);

@@ -3,12 +3,12 @@
 // the window, both grids and the largest result held while a list loads; the data is written beforehand by
 // the same process with SQLite's small page cache, well below that peak.
 #include "bench/Measurement.h"
+#include "bench/OpenBrowser.h"
 #include "bench/ScaleData.h"
 #include "browser/Form1.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QTest>
 
 #include <cstdio>
 #include <stdexcept>
@@ -43,10 +43,7 @@ int main(int argc, char** argv)
         const auto folder = makeWorkFolder();
         writeNameDatabase(folder->filePath(QStringLiteral("ter.va")), rows);
         Form1 form(folder->path());
-        form.load();
-        form.show();
-        if (!QTest::qWaitForWindowExposed(&form))
-            throw std::runtime_error("the window was never shown");
+        loadAndShow(form);
         settle();
         const double beforeMiB = residentMiB();
         form.Option1[AllIndex]->setValue(true);

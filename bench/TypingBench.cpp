@@ -3,6 +3,7 @@
 // the running one; the figure is the time from the last keystroke to the final lists, when the outermost rebuild
 // has given up and returned. Beside it, the same final rebuild started from an idle window: the least it can be.
 #include "bench/Measurement.h"
+#include "bench/OpenBrowser.h"
 #include "bench/ScaleData.h"
 #include "browser/Form1.h"
 
@@ -83,10 +84,7 @@ int main(int argc, char** argv)
         const auto folder = makeWorkFolder();
         writeNameDatabase(folder->filePath(QStringLiteral("ter.va")), Rows);
         Form1 form(folder->path());
-        form.load();
-        form.show();
-        if (!QTest::qWaitForWindowExposed(&form))
-            throw std::runtime_error("the window was never shown");
+        loadAndShow(form);
         form.Check3->setValue(1);
         form.Text2->setFocus();
         settle();
