@@ -1,18 +1,44 @@
-// Tervala starts with the browser window; `--builder` opens the builder window alone instead.
-// The program folder is the folder of the executable: both database files are found there.
+// Tervala starts with the browser window; `--builder` opens the builder window alone instead. The command line
+// is read before the window system starts, so --help, --version and a bad option work without a display. The
+// program folder holds both database files: the executable's folder in a build tree, the user's data folder
+// when installed (see namedb/ProgramFolder.h).
 #include "browser/Form1.h"
 #include "builder/Form2.h"
+#include "namedb/ProgramFolder.h"
+#include "runtime/UnhandledError.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QStandardPaths>
 
-int main(int argc, char* argv[])
+#include <utility>
+
+namespace {
+
+// What the command line asks for.
+struct Options {
+    bool builder = false;
+};
+
+// Options of QGuiApplication and QApplication, passed on to the window system; each takes a value or not.
+const std::pair<const char*, bool> WindowSystemOptions[] = {
+    { "platform", true },        { "platformpluginpath", true },
+    { "platformtheme", true },   { "plugin", true },
+    { "qwindowgeometry", true }, { "qwindowicon", true },
+    { "qwindowtitle", true },    { "display", true },
+    { "geometry", true },        { "style", true },
+    { "stylesheet", true },      { "session", true },
+    { "reverse", false },        { "widgetcount", false },
+};
+
+// Reads the command line with only a QCoreApplication. --help and --version print to standard output and end
+// the program with status 0; an unknown option or a missing value prints the error and ends it with status 1.
+Options readOptions(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tervala"));
-    QApplication::setApplicationVersion(QStringLiteral("2.0"));
-
+    QCoreApplication core(argc, argv);
     QCommandLineParser parser;
+    // Qt's own options are written with one dash ("-platform xcb"), so one-dash words are whole option names.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(QStringLiteral("Browse baby names by initial, text, origin and favourites.\n"
                                                     "The names are read from ter.va in the program's folder."));
     parser.addHelpOption();
@@ -23,10 +49,38 @@ int main(int argc, char* argv[])
                        "in db17000.mdb, in the program's folder. The browser window is not shown and ter.va is "
                        "not opened."));
     parser.addOption(builderOption);
-    parser.process(app);
+    for (const auto& [name, takesValue] : WindowSystemOptions) {
+        QCommandLineOption option(QString::fromLatin1(name));
+        if (takesValue)
+            option.setValueName(QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    parser.process(core);
 
-    const QString programFolder = QCoreApplication::applicationDirPath();
-    if (parser.isSet(builderOption)) {
+    Options options;
+    options.builder = parser.isSet(builderOption);
+    return options;
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Tervala"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("2.0"));
+    const Options options = readOptions(argc, argv);
+
+    QApplication app(argc, argv);
+    QString programFolder;
+    // A data folder that cannot be made or written is reported, naming it, and the program ends.
+    tervala::rt::runGuarded([&programFolder] {
+        programFolder
+            = tervala::prepareProgramFolder(QCoreApplication::applicationDirPath(),
+                                            QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+    });
+
+    if (options.builder) {
         tervala::Form2 builder(programFolder);
         builder.show();
         return QApplication::exec();
