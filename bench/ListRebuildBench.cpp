@@ -49,10 +49,10 @@ double rebuildFloor(const QString& databasePath)
 {
     FilterState all;
     all.sort = SortColumn::Name;
-    const QString statements[] = { composeCountSql(all, QStringLiteral("M")),
-                                   composeRowSql(all, QStringLiteral("M")),
-                                   composeCountSql(all, QStringLiteral("F")),
-                                   composeRowSql(all, QStringLiteral("F")) };
+    const QString statements[] = { composeCountSql(all, Gender::Male),
+                                   composeRowSql(all, Gender::Male),
+                                   composeCountSql(all, Gender::Female),
+                                   composeRowSql(all, Gender::Female) };
     RawDatabase db(databasePath);
     return medianMilliseconds(Runs, [&] {
         for (const QString& statement : statements)

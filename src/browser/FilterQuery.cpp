@@ -21,34 +21,39 @@ QString orderFragment(SortColumn sort)
     return {};
 }
 
+QString genderCondition(Gender gender)
+{
+    return gender == Gender::Male ? QStringLiteral("where jk='M' ") : QStringLiteral("where jk='F' ");
+}
+
 } // namespace
 
 QString composeConditionTail(const FilterState& filter)
 {
     QString tail;
-    if (!filter.letter.isEmpty())
-        tail += " AND ucase(left(nama,1))='" + filter.letter + "' ";
+    if (filter.letter)
+        tail += " AND ucase(left(nama,1))='" + QString(*filter.letter) + "' ";
     if (filter.favouritesOnly)
         tail += QStringLiteral(" And fav=true ");
     // Typed text is upper-cased so that the match ignores letter case on any engine; % and _ stay wildcards.
-    if (filter.meaningOn)
-        tail += " and ucase(arti) like '%" + quoteSql(filter.meaningText.toUpper()) + "%' ";
-    if (filter.nameOn)
-        tail += " and ucase(nama) like '%" + quoteSql(filter.nameText.toUpper()) + "%' ";
+    if (filter.meaning)
+        tail += " and ucase(arti) like '%" + quoteSql(filter.meaning->toUpper()) + "%' ";
+    if (filter.name)
+        tail += " and ucase(nama) like '%" + quoteSql(filter.name->toUpper()) + "%' ";
     // The origin is neither upper-cased nor wrapped in ucase: the engine's like ignores case by itself.
-    if (filter.originOn)
-        tail += " and asal like '%" + quoteSql(filter.originText) + "%' ";
+    if (filter.origin)
+        tail += " and asal like '%" + quoteSql(*filter.origin) + "%' ";
     return tail;
 }
 
-QString composeCountSql(const FilterState& filter, const QString& gender)
+QString composeCountSql(const FilterState& filter, Gender gender)
 {
-    return "SELECT count(nama) FROM namabayi where jk='" + gender + "' " + composeConditionTail(filter);
+    return "SELECT count(nama) FROM namabayi " + genderCondition(gender) + composeConditionTail(filter);
 }
 
-QString composeRowSql(const FilterState& filter, const QString& gender)
+QString composeRowSql(const FilterState& filter, Gender gender)
 {
-    return "SELECT * FROM namabayi where jk='" + gender + "' " + composeConditionTail(filter)
+    return "SELECT * FROM namabayi " + genderCondition(gender) + composeConditionTail(filter)
         + orderFragment(filter.sort);
 }
 

@@ -5,28 +5,30 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace tervala {
 
 enum class SortColumn { None, Name, Meaning, Origin };
 
-// What the filter controls hold at the start of a rebuild. A text filter applies only when its box is checked.
+// The list a statement selects: the boys' (jk 'M') or the girls' (jk 'F').
+enum class Gender { Male, Female };
+
+// What the filter controls hold at the start of a rebuild. A text filter is present only while its check box is
+// checked, so the text of an unchecked box cannot reach a statement.
 struct FilterState {
-    QString letter; // "A".."Z", or empty for "ALL" or no letter
+    std::optional<QChar> letter; // 'A'..'Z'; none for "ALL" or while no letter is selected
     bool favouritesOnly = false;
-    bool meaningOn = false;
-    QString meaningText;
-    bool nameOn = false;
-    QString nameText;
-    bool originOn = false;
-    QString originText;
+    std::optional<QString> meaning; // text the meaning must contain
+    std::optional<QString> name; // text the name must contain
+    std::optional<QString> origin; // text the origin must contain
     SortColumn sort = SortColumn::None;
 };
 
 // The letter, favourites, meaning, name and origin fragments, in this order.
 QString composeConditionTail(const FilterState& filter);
 
-// gender is "M" or "F".
-QString composeCountSql(const FilterState& filter, const QString& gender);
-QString composeRowSql(const FilterState& filter, const QString& gender);
+QString composeCountSql(const FilterState& filter, Gender gender);
+QString composeRowSql(const FilterState& filter, Gender gender);
 
 } // namespace tervala

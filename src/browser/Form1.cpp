@@ -4,7 +4,6 @@
 
 #include "namedb/ConnectionString.h"
 #include "namedb/Quoting.h"
-#include "runtime/UnhandledError.h"
 
 namespace tervala {
 
@@ -27,29 +26,23 @@ rt::Connection& Form1::connection()
 
 void Form1::connectHandlers()
 {
-    // Every handler runs guarded: an error that escapes it is reported and ends the program.
-    auto guarded
-        = [this](void (Form1::*handler)()) { return [this, handler] { rt::runGuarded([&] { (this->*handler)(); }); }; };
-    connect(Check1, &rt::CheckBox::Click, this, guarded(&Form1::Check1_Click));
-    connect(Check2, &rt::CheckBox::Click, this, guarded(&Form1::Check2_Click));
-    connect(Check3, &rt::CheckBox::Click, this, guarded(&Form1::Check3_Click));
-    connect(Check4, &rt::CheckBox::Click, this, guarded(&Form1::Check4_Click));
-    connect(Text1, &rt::TextBox::Change, this, guarded(&Form1::Text1_Change));
-    connect(Text2, &rt::TextBox::Change, this, guarded(&Form1::Text2_Change));
-    connect(Combo1, &rt::ComboBox::Click, this, guarded(&Form1::Combo1_Click));
-    connect(Command1, &rt::CommandButton::Click, this, guarded(&Form1::Command1_Click));
-    connect(flex1, &rt::FlexGrid::DblClick, this, guarded(&Form1::flex1_DblClick));
-    connect(flex2, &rt::FlexGrid::Click, this, guarded(&Form1::flex2_Click));
+    connectGuarded(Check1, &rt::CheckBox::Click, [this] { Check1_Click(); });
+    connectGuarded(Check2, &rt::CheckBox::Click, [this] { Check2_Click(); });
+    connectGuarded(Check3, &rt::CheckBox::Click, [this] { Check3_Click(); });
+    connectGuarded(Check4, &rt::CheckBox::Click, [this] { Check4_Click(); });
+    connectGuarded(Text1, &rt::TextBox::Change, [this] { Text1_Change(); });
+    connectGuarded(Text2, &rt::TextBox::Change, [this] { Text2_Change(); });
+    connectGuarded(Combo1, &rt::ComboBox::Click, [this] { Combo1_Click(); });
+    connectGuarded(Command1, &rt::CommandButton::Click, [this] { Command1_Click(); });
+    connectGuarded(flex1, &rt::FlexGrid::DblClick, [this] { flex1_DblClick(); });
+    connectGuarded(flex2, &rt::FlexGrid::Click, [this] { flex2_Click(); });
     // Control arrays share one handler, told the index of the button that raised the event.
-    auto guardedArray = [this](void (Form1::*handler)(int), rt::OptionButton* option) {
-        return [this, handler, option] { rt::runGuarded([&] { (this->*handler)(option->index()); }); };
-    };
-    for (rt::OptionButton* option : Option1)
-        connect(option, &rt::OptionButton::Click, this, guardedArray(&Form1::Option1_Click, option));
-    for (rt::OptionButton* option : Option2)
-        connect(option, &rt::OptionButton::Click, this, guardedArray(&Form1::Option2_Click, option));
-    for (rt::OptionButton* option : Option3)
-        connect(option, &rt::OptionButton::Click, this, guardedArray(&Form1::Option3_Click, option));
+    for (int index = 0; index < int(Option1.size()); ++index)
+        connectGuarded(Option1[index], &rt::OptionButton::Click, [this, index] { Option1_Click(index); });
+    for (int index = 0; index < int(Option2.size()); ++index)
+        connectGuarded(Option2[index], &rt::OptionButton::Click, [this, index] { Option2_Click(index); });
+    for (int index = 0; index < int(Option3.size()); ++index)
+        connectGuarded(Option3[index], &rt::OptionButton::Click, [this, index] { Option3_Click(index); });
 }
 
 void Form1::Form_Load()
@@ -117,9 +110,12 @@ void Form1::Option2_Click(int index)
 
 void Form1::requestRefreshIfAutomatic()
 {
-    if (!Option3[0]->value())
-        return;
-    m_restart = true;
+    if (Option3[0]->value())
+        requestRefresh();
+}
+
+void Form1::requestRefresh()
+{
     ++m_refreshRequests;
     RefreshLists();
 }
@@ -136,9 +132,7 @@ void Form1::Command1_Click()
 {
     flex1->setEnabled(false);
     flex2->setEnabled(false);
-    m_restart = true;
-    ++m_refreshRequests;
-    RefreshLists();
+    requestRefresh();
     flex1->setEnabled(true);
     flex2->setEnabled(true);
 }

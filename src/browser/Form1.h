@@ -1,7 +1,7 @@
 // The browser window: two name lists (boys in flex1, girls in flex2) narrowed by the filter controls above them.
 // Control names are those of the window's original design; handlers are named <Control>_<Event>.
 // Re-entry: RefreshLists yields after every row, so any handler, including another refresh request, a favourite
-// toggle or the unload, can run nested inside it; m_restart and m_refreshRequests make the older rebuild give up.
+// toggle or the unload, can run nested inside it; m_refreshRequests makes the older rebuild give up.
 #pragma once
 
 #include "runtime/CheckBox.h"
@@ -16,14 +16,14 @@
 #include "runtime/Shape.h"
 #include "runtime/TextBox.h"
 
-#include <QColor>
-
 #include <array>
 #include <memory>
+#include <vector>
 
 namespace tervala {
 
 struct FilterState;
+struct ListSide;
 
 class Form1 : public rt::Form {
     Q_OBJECT
@@ -45,10 +45,12 @@ public:
     // Captions of the letter bar (1), the sort options (0) and the refresh mode (2).
     std::array<rt::Label*, 3> Label5;
 
-    // Band 3: the letter bar. Index 0..25 is the initial "A".."Z", 26 is "ALL".
+    // Band 3: the letter bar. Index 0..LetterCount-1 is the initial "A".."Z", AllLetters is "ALL".
+    static constexpr int LetterCount = 26;
+    static constexpr int AllLetters = LetterCount;
     rt::PictureBox* Picture1;
-    std::array<rt::Label*, 27> Label1;
-    std::array<rt::OptionButton*, 27> Option1;
+    std::array<rt::Label*, LetterCount + 1> Label1;
+    std::array<rt::OptionButton*, LetterCount + 1> Option1;
 
     // Band 4: sort column (0 Name, 1 Meaning, 2 Origin) and refresh mode (0 Automatic, 1 Manual).
     rt::PictureBox* Picture6;
@@ -78,12 +80,23 @@ protected:
     void Form_Unload(int& cancel) override;
 
 private:
+    // One control's rectangle in twips within its container and its tab index; frames have none.
+    struct ControlPlace {
+        QWidget* control;
+        int left;
+        int top;
+        int width;
+        int height;
+        int tabIndex;
+    };
+    using Band = std::vector<ControlPlace>;
+
     void createControls();
-    void createFilterBands();
-    void createLetterBar();
-    void createSortAndRefreshBand();
-    // The boys' and the girls' panels share their inner layout; only names, title and place differ.
-    struct ListPanelNames {
+    Band createFilterBands();
+    Band createLetterBar();
+    Band createSortAndRefreshBand();
+    // The boys' and the girls' panels share their inner layout; only names, title, place and tab indexes differ.
+    struct ListPanelDesign {
         const char* panel;
         const char* caption;
         const char* title;
@@ -92,15 +105,19 @@ private:
         const char* grid;
         int firstShape; // index of the panel's first Shape2
         int left;
+        int panelTab;
+        int captionTab;
+        int progressBoxTab;
+        int gridTab;
     };
     struct ListPanel {
         rt::PictureBox* panel;
         rt::Label* caption;
         rt::PictureBox* progressBox;
         rt::FlexGrid* grid;
+        Band places;
     };
-    ListPanel createListPanel(const ListPanelNames& names);
-    void applyTabOrder();
+    ListPanel createListPanel(const ListPanelDesign& design);
     void connectHandlers();
 
     void Check1_Click();
@@ -118,19 +135,14 @@ private:
     void flex2_Click();
 
     void requestRefreshIfAutomatic();
+    void requestRefresh();
     void toggleFavourite(rt::FlexGrid* grid);
 
     void RefreshLists();
     FilterState readFilterControls() const;
-    // One list of a rebuild; returns false when the rebuild must end at once. The boys' list lowers the restart
-    // flag and notes the request count (generation); the girls' list reuses that generation.
-    bool loadList(const QString& countSql,
-                  const QString& rowSql,
-                  rt::FlexGrid* grid,
-                  rt::PictureBox* progressBox,
-                  const QColor& shading,
-                  bool lowerRestartFlag,
-                  quint64& generation);
+    // One list of the rebuild that began when m_refreshRequests was generation; returns false when the rebuild
+    // must end at once.
+    bool loadList(const FilterState& filter, const ListSide& side, quint64 generation);
     // True when a newer refresh request has run since the rebuild of that generation began, or the window unloaded.
     bool isSuperseded(quint64 generation) const;
 
@@ -138,10 +150,8 @@ private:
 
     QString m_programFolder;
     std::unique_ptr<rt::Connection> m_connection;
-    // Raised by every refresh request just before it rebuilds; lowered by RefreshLists.
-    bool m_restart = false;
-    // Counts refresh requests, so that a rebuild resumed from a yield sees that a newer one ran even though the
-    // newer one lowered m_restart before returning.
+    // Counts refresh requests. A rebuild notes the count when it begins; once the count has moved on, a newer
+    // request has rebuilt both lists inside one of its yields, and it gives up at its next check.
     quint64 m_refreshRequests = 0;
 };
 

@@ -19,7 +19,7 @@ constexpr int ClientWidth = 11760;
 constexpr int ClientHeight = 8520;
 constexpr int InitialGridRows = 30;
 
-// The letter bar, one entry per index of Label1 and Option1.
+// The letter bar, one entry per index of Label1 and Option1; every label is 60 from the top.
 struct LetterPlace {
     int labelLeft;
     int optionLeft;
@@ -30,7 +30,7 @@ struct LetterPlace {
     int optionTab;
 };
 
-constexpr LetterPlace LetterBar[27] = {
+constexpr LetterPlace LetterBar[Form1::LetterCount + 1] = {
     { 90, 60, 270, 345, 195, 26, 1 },      { 420, 390, 255, 555, 240, 27, 2 },    { 780, 750, 255, 555, 240, 28, 3 },
     { 1140, 1110, 255, 555, 240, 29, 4 },  { 1530, 1470, 255, 555, 240, 30, 5 },  { 1860, 1830, 255, 555, 240, 31, 6 },
     { 2220, 2190, 255, 555, 240, 32, 7 },  { 2580, 2550, 255, 555, 240, 33, 8 },  { 2970, 2910, 255, 555, 240, 34, 9 },
@@ -42,15 +42,14 @@ constexpr LetterPlace LetterBar[27] = {
     { 8640, 8610, 240, 555, 240, 52, 24 }, { 9000, 8940, 240, 555, 240, 53, 25 }, { 9300, 9390, 240, 555, 240, 54, 51 },
 };
 
-template <class Control> Control* place(Control* control, int left, int top, int width, int height)
-{
-    rt::setTwipsGeometry(control, left, top, width, height);
-    return control;
-}
+constexpr int NoTab = -1;
+// The point size of the panel captions "MALE" and "FEMALE".
+constexpr double PanelCaptionPointSize = 9.75;
 
-rt::Shape* frame(QWidget* container, const QString& name, int index, int left, int top, int width, int height)
+// A decoration frame; it lies below the other controls of its container.
+rt::Shape* frame(QWidget* container, const QString& name, int index = -1)
 {
-    auto* shape = place(new rt::Shape(container, name, index), left, top, width, height);
+    auto* shape = new rt::Shape(container, name, index);
     shape->lower();
     return shape;
 }
@@ -59,156 +58,151 @@ rt::Shape* frame(QWidget* container, const QString& name, int index, int left, i
 
 void Form1::createControls()
 {
-    setFont(rt::legacyFont(8.25));
     setCaption(WindowCaption);
     setClientSizeTwips(ClientWidth, ClientHeight);
     setWindowIcon(windowIcon16And32());
 
-    createFilterBands();
-    createLetterBar();
-    createSortAndRefreshBand();
-    const ListPanel boys = createListPanel({ "Picture2", "Label2", "MALE", 675, "Picture4", "flex1", 0, 90 });
+    std::vector<Band> bands = { createFilterBands(), createLetterBar(), createSortAndRefreshBand() };
+    const ListPanel boys
+        = createListPanel({ "Picture2", "Label2", "MALE", 675, "Picture4", "flex1", 0, 90, 58, 59, 70, 60 });
     Picture2 = boys.panel;
     Label2 = boys.caption;
     Picture4 = boys.progressBox;
     flex1 = boys.grid;
-    const ListPanel girls = createListPanel({ "Picture3", "Label3", "FEMALE", 1635, "Picture5", "flex2", 2, 5910 });
+    const ListPanel girls
+        = createListPanel({ "Picture3", "Label3", "FEMALE", 1635, "Picture5", "flex2", 2, 5910, 66, 68, 71, 67 });
     Picture3 = girls.panel;
     Label3 = girls.caption;
     Picture5 = girls.progressBox;
     flex2 = girls.grid;
-    applyTabOrder();
+    bands.push_back(boys.places);
+    bands.push_back(girls.places);
+
+    std::vector<std::pair<int, QWidget*>> tabIndexes;
+    for (const Band& band : bands) {
+        for (const ControlPlace& at : band) {
+            rt::setTwipsGeometry(at.control, at.left, at.top, at.width, at.height);
+            if (at.tabIndex != NoTab)
+                tabIndexes.emplace_back(at.tabIndex, at.control);
+        }
+    }
+    setTabOrderByIndex(std::move(tabIndexes));
 }
 
-void Form1::createFilterBands()
+Form1::Band Form1::createFilterBands()
 {
     // Each check box is wider than its caption; the text box or list created after it lies above its right end.
-    Check3 = place(new rt::CheckBox(this, QStringLiteral("Check3")), 180, 90, 3615, 345);
+    Check3 = new rt::CheckBox(this, QStringLiteral("Check3"));
     Check3->setText(QStringLiteral("Show names that contains :"));
-    Text2 = place(new rt::TextBox(this, QStringLiteral("Text2")), 2550, 90, 1755, 315);
-    Check4 = place(new rt::CheckBox(this, QStringLiteral("Check4")), 6000, 120, 3615, 315);
+    Text2 = new rt::TextBox(this, QStringLiteral("Text2"));
+    Check4 = new rt::CheckBox(this, QStringLiteral("Check4"));
     Check4->setText(QStringLiteral("Show names that the origin is :"));
-    Combo1 = place(new rt::ComboBox(this, QStringLiteral("Combo1")), 8520, 90, 2175, 315);
-    Check2 = place(new rt::CheckBox(this, QStringLiteral("Check2")), 180, 510, 3615, 345);
+    Combo1 = new rt::ComboBox(this, QStringLiteral("Combo1"));
+    Check2 = new rt::CheckBox(this, QStringLiteral("Check2"));
     Check2->setText(QStringLiteral("Show names which meaning contains"));
-    Text1 = place(new rt::TextBox(this, QStringLiteral("Text1")), 3210, 510, 1635, 315);
-    Check1 = place(new rt::CheckBox(this, QStringLiteral("Check1")), 6000, 540, 2415, 285);
+    Text1 = new rt::TextBox(this, QStringLiteral("Text1"));
+    Check1 = new rt::CheckBox(this, QStringLiteral("Check1"));
     Check1->setText(QStringLiteral("Show favourites only"));
-    Check1->setFont(rt::legacyFont(8.25, true));
-    Label4 = place(
-        new rt::Label(this, QStringLiteral("Label4"), QStringLiteral("* double click the cell to toggle Favourite")),
-        8700,
-        570,
-        2895,
-        195);
-
-    Shape3[0] = frame(this, QStringLiteral("Shape3"), 0, 120, 60, 5715, 405);
-    Shape3[1] = frame(this, QStringLiteral("Shape3"), 1, 120, 480, 5715, 405);
-    Shape3[2] = frame(this, QStringLiteral("Shape3"), 2, 5910, 60, 5775, 405);
-    Shape4 = frame(this, QStringLiteral("Shape4"), -1, 5910, 480, 5775, 405);
+    Check1->setFont(rt::legacyFont(rt::LegacyPointSize, true));
+    Label4
+        = new rt::Label(this, QStringLiteral("Label4"), QStringLiteral("* double click the cell to toggle Favourite"));
+    Shape3[0] = frame(this, QStringLiteral("Shape3"), 0);
+    Shape3[1] = frame(this, QStringLiteral("Shape3"), 1);
+    Shape3[2] = frame(this, QStringLiteral("Shape3"), 2);
+    Shape4 = frame(this, QStringLiteral("Shape4"));
+    return {
+        { Check3, 180, 90, 3615, 345, 62 },        { Text2, 2550, 90, 1755, 315, 63 },
+        { Check4, 6000, 120, 3615, 315, 64 },      { Combo1, 8520, 90, 2175, 315, 65 },
+        { Check2, 180, 510, 3615, 345, 56 },       { Text1, 3210, 510, 1635, 315, 57 },
+        { Check1, 6000, 540, 2415, 285, 55 },      { Label4, 8700, 570, 2895, 195, 61 },
+        { Shape3[0], 120, 60, 5715, 405, NoTab },  { Shape3[1], 120, 480, 5715, 405, NoTab },
+        { Shape3[2], 5910, 60, 5775, 405, NoTab }, { Shape4, 5910, 480, 5775, 405, NoTab },
+    };
 }
 
-void Form1::createLetterBar()
+Form1::Band Form1::createLetterBar()
 {
-    Label5[1] = place(new rt::Label(this, QStringLiteral("Label5"), QStringLiteral("Show name with initial :"), 1),
-                      270,
-                      990,
-                      1080,
-                      480);
-    Picture1 = place(new rt::PictureBox(this, QStringLiteral("Picture1")), 1635, 930, 9675, 495);
-    for (int index = 0; index < 27; ++index) {
+    Label5[1] = new rt::Label(this, QStringLiteral("Label5"), QStringLiteral("Show name with initial :"), 1);
+    Picture1 = new rt::PictureBox(this, QStringLiteral("Picture1"));
+    Band places = {
+        { Label5[1], 270, 990, 1080, 480, 73 },
+        { Picture1, 1635, 930, 9675, 495, 0 },
+    };
+    for (int index = 0; index <= AllLetters; ++index) {
         const LetterPlace& at = LetterBar[index];
-        const QString caption = index < 26 ? QString(QChar('A' + index)) : QStringLiteral("ALL");
-        const int labelWidth = index < 26 ? 195 : 465;
-        const int labelHeight = index < 26 ? 405 : 435;
-        Label1[index] = place(new rt::Label(Picture1, QStringLiteral("Label1"), caption, index),
-                              at.labelLeft,
-                              60,
-                              labelWidth,
-                              labelHeight);
-        Label1[index]->setFont(rt::legacyFont(8.25, true));
-        Option1[index] = place(new rt::OptionButton(Picture1, QStringLiteral("Option1"), index),
-                               at.optionLeft,
-                               at.optionTop,
-                               at.optionWidth,
-                               at.optionHeight);
+        const bool isLetter = index < LetterCount;
+        Label1[index] = new rt::Label(Picture1,
+                                      QStringLiteral("Label1"),
+                                      isLetter ? QString(QChar(u'A' + index)) : QStringLiteral("ALL"),
+                                      index);
+        Label1[index]->setFont(rt::legacyFont(rt::LegacyPointSize, true));
+        Option1[index] = new rt::OptionButton(Picture1, QStringLiteral("Option1"), index);
+        places.push_back({ Label1[index], at.labelLeft, 60, isLetter ? 195 : 465, isLetter ? 405 : 435, at.labelTab });
+        places.push_back(
+            { Option1[index], at.optionLeft, at.optionTop, at.optionWidth, at.optionHeight, at.optionTab });
     }
-    Shape1 = frame(this, QStringLiteral("Shape1"), -1, 120, 900, 11565, 615);
+    Shape1 = frame(this, QStringLiteral("Shape1"));
     Shape1->setBorderColor(QColor(64, 64, 64));
+    places.push_back({ Shape1, 120, 900, 11565, 615, NoTab });
+    return places;
 }
 
-void Form1::createSortAndRefreshBand()
+Form1::Band Form1::createSortAndRefreshBand()
 {
-    Label5[0] = place(new rt::Label(this, QStringLiteral("Label5"), QStringLiteral("Sort name list by :"), 0),
-                      270,
-                      1620,
-                      1410,
-                      225);
-    Picture6 = place(new rt::PictureBox(this, QStringLiteral("Picture6")), 1620, 1560, 4140, 360);
+    Label5[0] = new rt::Label(this, QStringLiteral("Label5"), QStringLiteral("Sort name list by :"), 0);
+    Picture6 = new rt::PictureBox(this, QStringLiteral("Picture6"));
     const QString sortCaptions[3] = { QStringLiteral("Name"), QStringLiteral("Meaning"), QStringLiteral("Origin") };
-    const int sortLefts[3] = { 165, 1200, 2445 };
     for (int index = 0; index < 3; ++index) {
-        Option2[index]
-            = place(new rt::OptionButton(Picture6, QStringLiteral("Option2"), index), sortLefts[index], 90, 990, 225);
+        Option2[index] = new rt::OptionButton(Picture6, QStringLiteral("Option2"), index);
         Option2[index]->setText(sortCaptions[index]);
     }
     Option2[0]->setChecked(true);
 
-    Label5[2] = place(new rt::Label(this, QStringLiteral("Label5"), QStringLiteral("Refresh Data :"), 2),
-                      6150,
-                      1650,
-                      1065,
-                      225);
-    Option3[0] = place(new rt::OptionButton(this, QStringLiteral("Option3"), 0), 7560, 1605, 1170, 315);
+    Label5[2] = new rt::Label(this, QStringLiteral("Label5"), QStringLiteral("Refresh Data :"), 2);
+    Option3[0] = new rt::OptionButton(this, QStringLiteral("Option3"), 0);
     Option3[0]->setText(QStringLiteral("Automatic"));
-    Option3[1] = place(new rt::OptionButton(this, QStringLiteral("Option3"), 1), 9090, 1605, 1170, 315);
+    Option3[1] = new rt::OptionButton(this, QStringLiteral("Option3"), 1);
     Option3[1]->setText(QStringLiteral("Manual"));
     Option3[0]->setChecked(true);
-    Command1 = place(new rt::CommandButton(this, QStringLiteral("Command1"), QStringLiteral("Refresh")),
-                     10260,
-                     1575,
-                     1365,
-                     330);
+    Command1 = new rt::CommandButton(this, QStringLiteral("Command1"), QStringLiteral("Refresh"));
     Command1->setEnabled(false);
-
-    Shape3[3] = frame(this, QStringLiteral("Shape3"), 3, 120, 1545, 5715, 405);
-    Shape3[4] = frame(this, QStringLiteral("Shape3"), 4, 5940, 1545, 5730, 405);
+    Shape3[3] = frame(this, QStringLiteral("Shape3"), 3);
+    Shape3[4] = frame(this, QStringLiteral("Shape3"), 4);
+    return {
+        { Label5[0], 270, 1620, 1410, 225, 72 },     { Picture6, 1620, 1560, 4140, 360, 74 },
+        { Option2[0], 165, 90, 990, 225, 75 },       { Option2[1], 1200, 90, 990, 225, 76 },
+        { Option2[2], 2445, 90, 990, 225, 77 },      { Label5[2], 6150, 1650, 1065, 225, 78 },
+        { Option3[0], 7560, 1605, 1170, 315, 79 },   { Option3[1], 9090, 1605, 1170, 315, 80 },
+        { Command1, 10260, 1575, 1365, 330, 69 },    { Shape3[3], 120, 1545, 5715, 405, NoTab },
+        { Shape3[4], 5940, 1545, 5730, 405, NoTab },
+    };
 }
 
-Form1::ListPanel Form1::createListPanel(const ListPanelNames& names)
+Form1::ListPanel Form1::createListPanel(const ListPanelDesign& design)
 {
     ListPanel made;
-    made.panel = place(new rt::PictureBox(this, names.panel), names.left, 1950, 5805, 6465);
-    made.caption = place(new rt::Label(made.panel, names.caption, names.title), 120, 60, names.captionWidth, 195);
-    made.caption->setFont(rt::legacyFont(9.75, true));
-    made.progressBox = place(new rt::PictureBox(made.panel, names.progressBox), 1410, 30, 4335, 255);
+    made.panel = new rt::PictureBox(this, design.panel);
+    made.caption = new rt::Label(made.panel, design.caption, design.title);
+    made.caption->setFont(rt::legacyFont(PanelCaptionPointSize, true));
+    made.progressBox = new rt::PictureBox(made.panel, design.progressBox);
     made.progressBox->setVisible(false);
-    made.grid = place(new rt::FlexGrid(made.panel), 90, 360, 5595, 5955);
-    made.grid->setObjectName(names.grid);
-    made.grid->setFont(rt::legacyFont(8.25));
+    made.grid = new rt::FlexGrid(made.panel);
+    made.grid->setObjectName(design.grid);
     made.grid->setFormatString(GridFormat);
     made.grid->setRows(InitialGridRows);
-    Shape2[names.firstShape] = frame(made.panel, QStringLiteral("Shape2"), names.firstShape, 30, 30, 1365, 285);
-    Shape2[names.firstShape + 1]
-        = frame(made.panel, QStringLiteral("Shape2"), names.firstShape + 1, 30, 300, 5715, 6135);
-    return made;
-}
-
-void Form1::applyTabOrder()
-{
-    std::vector<std::pair<int, QWidget*>> order = {
-        { 62, Check3 },     { 63, Text2 },    { 64, Check4 },    { 65, Combo1 },     { 56, Check2 },
-        { 57, Text1 },      { 55, Check1 },   { 61, Label4 },    { 73, Label5[1] },  { 0, Picture1 },
-        { 72, Label5[0] },  { 74, Picture6 }, { 78, Label5[2] }, { 79, Option3[0] }, { 80, Option3[1] },
-        { 69, Command1 },   { 58, Picture2 }, { 66, Picture3 },  { 75, Option2[0] }, { 76, Option2[1] },
-        { 77, Option2[2] }, { 59, Label2 },   { 68, Label3 },    { 70, Picture4 },   { 71, Picture5 },
-        { 60, flex1 },      { 67, flex2 },
+    rt::Shape* captionFrame = frame(made.panel, QStringLiteral("Shape2"), design.firstShape);
+    rt::Shape* gridFrame = frame(made.panel, QStringLiteral("Shape2"), design.firstShape + 1);
+    Shape2[design.firstShape] = captionFrame;
+    Shape2[design.firstShape + 1] = gridFrame;
+    made.places = {
+        { made.panel, design.left, 1950, 5805, 6465, design.panelTab },
+        { captionFrame, 30, 30, 1365, 285, NoTab },
+        { made.caption, 120, 60, design.captionWidth, 195, design.captionTab },
+        { made.progressBox, 1410, 30, 4335, 255, design.progressBoxTab },
+        { gridFrame, 30, 300, 5715, 6135, NoTab },
+        { made.grid, 90, 360, 5595, 5955, design.gridTab },
     };
-    for (int index = 0; index < 27; ++index) {
-        order.emplace_back(LetterBar[index].labelTab, Label1[index]);
-        order.emplace_back(LetterBar[index].optionTab, Option1[index]);
-    }
-    setTabOrderByIndex(std::move(order));
+    return made;
 }
 
 } // namespace tervala

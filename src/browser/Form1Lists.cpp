@@ -1,7 +1,7 @@
 // RefreshLists: rebuilds the boys' list in flex1, then the girls' list in flex2, yielding after every row.
 // A rebuild can be suspended in a yield while a newer one runs to its end nested inside it; when it resumes it
-// must see that and return without touching the grids, the progress boxes or the restart flag again. From the
-// first statement on, a failing step is skipped: the lists show what could be loaded and nothing is reported.
+// must see that and return without touching the grids or the progress boxes again. From the first statement on,
+// a failing step is skipped: the lists show what could be loaded and nothing is reported.
 #include "browser/FilterQuery.h"
 #include "browser/Form1.h"
 #include "browser/ListRow.h"
@@ -35,20 +35,28 @@ qlonglong countOf(rt::Connection& connection, const QString& countSql)
 
 } // namespace
 
+// One of the two lists a rebuild loads, in this order: the boys' and then the girls'.
+struct ListSide {
+    Gender gender;
+    rt::FlexGrid* grid;
+    rt::PictureBox* progressBox;
+    QColor shading;
+};
+
 FilterState Form1::readFilterControls() const
 {
     FilterState filter;
-    for (int index = 0; index < 26; ++index) {
+    for (int index = 0; index < LetterCount; ++index) {
         if (Option1[index]->value())
-            filter.letter = QString(QChar('A' + index));
+            filter.letter = QChar(u'A' + index);
     }
     filter.favouritesOnly = Check1->value() == 1;
-    filter.meaningOn = Check2->value() == 1;
-    filter.meaningText = Text1->text();
-    filter.nameOn = Check3->value() == 1;
-    filter.nameText = Text2->text();
-    filter.originOn = Check4->value() == 1;
-    filter.originText = Combo1->text();
+    if (Check2->value() == 1)
+        filter.meaning = Text1->text();
+    if (Check3->value() == 1)
+        filter.name = Text2->text();
+    if (Check4->value() == 1)
+        filter.origin = Combo1->text();
     if (Option2[0]->value())
         filter.sort = SortColumn::Name;
     else if (Option2[1]->value())
@@ -60,7 +68,7 @@ FilterState Form1::readFilterControls() const
 
 bool Form1::isSuperseded(quint64 generation) const
 {
-    return m_restart || m_refreshRequests != generation || isUnloaded();
+    return m_refreshRequests != generation || isUnloaded();
 }
 
 void Form1::RefreshLists()
@@ -68,68 +76,49 @@ void Form1::RefreshLists()
     // A window already closed has no connection left to read from.
     if (isUnloaded())
         return;
+    const quint64 generation = m_refreshRequests;
     const FilterState filter = readFilterControls();
     flex1->setRedraw(false);
     flex2->setRedraw(false);
-
-    quint64 generation = m_refreshRequests;
-    if (!loadList(composeCountSql(filter, QStringLiteral("M")),
-                  composeRowSql(filter, QStringLiteral("M")),
-                  flex1,
-                  Picture4,
-                  BoysShading,
-                  true,
-                  generation))
-        return;
-    if (!loadList(composeCountSql(filter, QStringLiteral("F")),
-                  composeRowSql(filter, QStringLiteral("F")),
-                  flex2,
-                  Picture5,
-                  GirlsShading,
-                  false,
-                  generation))
-        return;
-    m_restart = false;
+    const ListSide sides[] = {
+        { Gender::Male, flex1, Picture4, BoysShading },
+        { Gender::Female, flex2, Picture5, GirlsShading },
+    };
+    for (const ListSide& side : sides) {
+        if (!loadList(filter, side, generation))
+            return;
+    }
 }
 
-bool Form1::loadList(const QString& countSql,
-                     const QString& rowSql,
-                     rt::FlexGrid* grid,
-                     rt::PictureBox* progressBox,
-                     const QColor& shading,
-                     bool lowerRestartFlag,
-                     quint64& generation)
+bool Form1::loadList(const FilterState& filter, const ListSide& side, quint64 generation)
 {
-    progressBox->setVisible(true);
-    const qlonglong total = countOf(connection(), countSql);
-    rt::Recordset rows = executeOrEmpty(connection(), rowSql);
-    grid->setRows(1);
-    int i = 1;
-    if (lowerRestartFlag) {
-        m_restart = false;
-        generation = m_refreshRequests;
-    }
+    side.progressBox->setVisible(true);
+    const qlonglong total = countOf(connection(), composeCountSql(filter, side.gender));
+    rt::Recordset rows = executeOrEmpty(connection(), composeRowSql(filter, side.gender));
+    side.grid->setRows(1);
 
-    const int barHeight = progressBox->heightTwips();
-    const int boxWidth = progressBox->widthTwips();
+    const int barHeight = side.progressBox->heightTwips();
+    const int boxWidth = side.progressBox->widthTwips();
+    int i = 1; // the grid row being appended
     for (; !rows.eof(); rows.moveNext()) {
-        progressBox->cls();
-        progressBox->drawBox(0, 0, qRound(progressBarWidth(i, total, boxWidth)), barHeight, BarColour, true);
+        side.progressBox->cls();
+        side.progressBox->drawBox(0, 0, qRound(progressBarWidth(i, total, boxWidth)), barHeight, BarColour, true);
         if (isSuperseded(generation))
             return false;
 
         const QVariant arti = rows.field(QStringLiteral("arti"));
-        grid->addItem(listRowText(rows.field(QStringLiteral("nama")),
-                                  arti,
-                                  rows.field(QStringLiteral("asal")),
-                                  rows.field(QStringLiteral("fav"))));
+        side.grid->addItem(listRowText(rows.field(QStringLiteral("nama")),
+                                       arti,
+                                       rows.field(QStringLiteral("asal")),
+                                       rows.field(QStringLiteral("fav"))));
         if (isLongMeaning(arti))
-            grid->setRowHeight(i, LongMeaningRowHeight);
+            side.grid->setRowHeight(i, LongMeaningRowHeight);
+        // Rows 1, 3, 5, ... are shaded, each once the row after it is in.
         if (i % 2 == 0) {
             for (int column = 0; column < GridColumns; ++column) {
-                grid->setCol(column);
-                grid->setRow(i - 1);
-                grid->setCellBackColor(shading);
+                side.grid->setCol(column);
+                side.grid->setRow(i - 1);
+                side.grid->setCellBackColor(side.shading);
             }
         }
         ++i;
@@ -138,8 +127,8 @@ bool Form1::loadList(const QString& countSql,
             return false;
     }
 
-    progressBox->setVisible(false);
-    grid->setRedraw(true);
+    side.progressBox->setVisible(false);
+    side.grid->setRedraw(true);
     rt::doEvents();
     return !isSuperseded(generation);
 }

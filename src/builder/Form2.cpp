@@ -8,7 +8,6 @@
 #include "runtime/CommandButton.h"
 #include "runtime/Connection.h"
 #include "runtime/Twips.h"
-#include "runtime/UnhandledError.h"
 
 namespace tervala {
 
@@ -28,44 +27,36 @@ Form2::Form2(const QString& programFolder, QWidget* parent)
     rt::setTwipsGeometry(Command4, 3900, 1890, 570, 1185);
     setTabOrderByIndex({ { 0, Command1 }, { 1, Command2 }, { 2, Command3 }, { 3, Command4 } });
 
-    connect(Command1, &rt::CommandButton::Click, this, &Form2::Command1_Click);
-    connect(Command2, &rt::CommandButton::Click, this, &Form2::Command2_Click);
-    connect(Command3, &rt::CommandButton::Click, this, &Form2::Command3_Click);
-    connect(Command4, &rt::CommandButton::Click, this, &Form2::Command4_Click);
+    connectGuarded(Command1, &rt::CommandButton::Click, [this] { Command1_Click(); });
+    connectGuarded(Command2, &rt::CommandButton::Click, [this] { Command2_Click(); });
+    connectGuarded(Command3, &rt::CommandButton::Click, [this] { Command3_Click(); });
+    connectGuarded(Command4, &rt::CommandButton::Click, [this] { Command4_Click(); });
 }
 
 Form2::~Form2() = default;
 
 void Form2::Command1_Click()
 {
-    rt::runGuarded([this] {
-        StageRun run = startStage();
-        runOriginImport(run);
-    });
+    StageRun run = startStage();
+    runOriginImport(run);
 }
 
 void Form2::Command2_Click()
 {
-    rt::runGuarded([this] {
-        StageRun run = startStage();
-        runListImport(run);
-    });
+    StageRun run = startStage();
+    runListImport(run);
 }
 
 void Form2::Command3_Click()
 {
-    rt::runGuarded([this] {
-        StageRun run = startStage();
-        runRefinement(run);
-    });
+    StageRun run = startStage();
+    runRefinement(run);
 }
 
 void Form2::Command4_Click()
 {
-    rt::runGuarded([this] {
-        StageRun run = startStage();
-        runMerge(run);
-    });
+    StageRun run = startStage();
+    runMerge(run);
 }
 
 rt::Connection& Form2::connection()

@@ -3,6 +3,8 @@
 // Form_Unload, which may cancel the close. Both run through runGuarded, so an error they throw is reported.
 #pragma once
 
+#include "runtime/UnhandledError.h"
+
 #include <QWidget>
 
 #include <utility>
@@ -31,6 +33,13 @@ public:
     void setTabOrderByIndex(std::vector<std::pair<int, QWidget*>> tabIndexes);
 
 protected:
+    // Connects signal of sender to handler, which runs through runGuarded: an error it throws is reported.
+    template <typename Sender, typename Signal, typename Handler>
+    void connectGuarded(Sender* sender, Signal signal, Handler handler)
+    {
+        connect(sender, signal, this, [handler = std::move(handler)] { runGuarded(handler); });
+    }
+
     virtual void Form_Load() { }
     // Setting cancel to a non-zero value keeps the window open.
     virtual void Form_Unload(int& cancel) { Q_UNUSED(cancel); }
