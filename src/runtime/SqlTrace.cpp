@@ -10,10 +10,24 @@
 
 namespace tervala::rt {
 
+namespace {
+
+QString& tracePath()
+{
+    static QString path = qEnvironmentVariable("TERVALA_SQL_TRACE");
+    return path;
+}
+
+} // namespace
+
 QString sqlTracePath()
 {
-    static const QString path = qEnvironmentVariable("TERVALA_SQL_TRACE");
-    return path;
+    return tracePath();
+}
+
+void setSqlTracePath(const QString& path)
+{
+    tracePath() = path;
 }
 
 QByteArray sqlTraceLine(const QString& databaseFileName, const QString& statement)

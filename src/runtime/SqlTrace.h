@@ -11,6 +11,8 @@ namespace tervala::rt {
 // The file named by TERVALA_SQL_TRACE, read at the first call and kept for the life of the process;
 // empty when the variable is unset or empty.
 QString sqlTracePath();
+// Replaces that file for the rest of the process (empty: no trace), so a test can read what a window sent.
+void setSqlTracePath(const QString& path);
 
 // The trace line for one statement, LF included.
 QByteArray sqlTraceLine(const QString& databaseFileName, const QString& statement);

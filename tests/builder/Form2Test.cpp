@@ -1,12 +1,77 @@
-// The builder window as a whole: a stage clicked during another stage's yield, and the chain from list pages to
-// namabayi through the four buttons.
+// The builder window as a whole: the caption each stage leaves, a stage clicked during another stage's yield, and
+// the chain from list pages to namabayi through the four buttons.
 #include "builder/Form2.h"
 
 #include "BuilderFixture.h"
 
 #include <QMetaObject>
 
+#include <functional>
+
 using Form2Window = BuilderFixture;
+
+// The page imports end with "selesai", with pages or without; the refinement and the merge with the name of the
+// last row they wrote, or the caption they found when they wrote none.
+TEST_F(Form2Window, EveryStageEndsWithItsCaption)
+{
+    const struct {
+        const char* label;
+        std::function<void()> prepare;
+        tervala::rt::CommandButton* tervala::Form2::*button;
+        QString caption;
+    } cases[] = {
+        { "origin pages",
+          [this] {
+              writeFile("drive_c/My Web Sites/babyorigin/names.example/baby-names/meaning/zoe/index.html",
+                        "<h1 class=\"name\">Zoe</h1>");
+          },
+          &tervala::Form2::Command1,
+          "selesai" },
+        { "no origin page", [] {}, &tervala::Form2::Command1, "selesai" },
+        { "list pages",
+          [this] {
+              writeFile("drive_c/data/Tervala/db20000/F_Greek.htm",
+                        "<li><font size=\"2\" color=\"#9393FF\">Zoe</font> meaning &quot;life&quot;");
+          },
+          &tervala::Form2::Command2,
+          "selesai" },
+        { "no list page", [] {}, &tervala::Form2::Command2, "selesai" },
+        { "refinement",
+          [this] {
+              insertRows("bayi20000", { { "<b>Abel</b>", "", "x", "M" }, { "<b>Zoë</b>", "", "y", "F" } });
+          },
+          &tervala::Form2::Command3,
+          "Zoë" },
+        { "refinement of nothing", [] {}, &tervala::Form2::Command3, "Form2" },
+        { "merge",
+          [this] {
+              insertRows("namabayi", { { "Abel", "", "x", "M" } });
+              insertRows("bayiorigin2",
+                         { { "ZOË", "", "y", "F" }, { "ABEL", "", "x", "M" }, { "abel", "", "x", "F" } });
+          },
+          &tervala::Form2::Command4,
+          "Zoë" },
+        { "merge of duplicates only",
+          [this] {
+              insertRows("namabayi", { { "Abel", "", "x", "M" } });
+              insertRows("bayiorigin2", { { "abel", "", "x", "M" } });
+          },
+          &tervala::Form2::Command4,
+          "Form2" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.label);
+        m_form = std::make_unique<tervala::Form2>(m_db.folder());
+        m_form->show();
+        c.prepare();
+        click((*m_form).*c.button);
+        EXPECT_EQ(m_errors, QStringList());
+        EXPECT_EQ(m_form->caption(), c.caption);
+        for (const char* table : { "bayiorigin", "bayi20000", "bayiorigin2", "namabayi" })
+            m_db.execute(QString("delete from ") + table);
+        QDir(QDir(m_db.folder()).filePath("drive_c")).removeRecursively();
+    }
+}
 
 TEST_F(Form2Window, StageClickedDuringAYieldRunsNested)
 {

@@ -16,8 +16,6 @@ using tervala::NameDatabaseFile;
 
 TEST(ConnectionString, OpensFromFoldersWithBlanksSemicolonsAndNonAscii)
 {
-    EXPECT_EQ(jetConnectionString("/opt/tervala", NameDatabaseFile),
-              QString("provider=Microsoft.jet.oledb.4.0;data source=/opt/tervala\\ter.va;"));
     QTemporaryDir dir;
     for (const QString name : { "Tervala Ünï;test", "a=b; provider=x;" }) {
         SCOPED_TRACE(name.toStdString());

@@ -1,5 +1,5 @@
-// The life of a form: Form_Load once, Form_Unload on every close until one is not cancelled; a fixed-size
-// window without minimize and maximize buttons. Tab order is tested on the browser window, across its containers.
+// The life of a form: Form_Load once, Form_Unload on every close until one is not cancelled. Size and tab order
+// are tested on the browser window.
 #include "runtime/Form.h"
 
 #include "TestSupport.h"
@@ -42,14 +42,4 @@ TEST(FormTest, LoadsOnceAndUnloadsWhenNotCancelled)
     EXPECT_TRUE(form.close());
     EXPECT_TRUE(form.isUnloaded());
     EXPECT_EQ(form.unloads, 2);
-}
-
-TEST(FormTest, FixedClientSizeWithoutMinimizeOrMaximize)
-{
-    CountingForm form;
-    form.setClientSizeTwips(9000, 6045);
-    EXPECT_EQ(form.minimumSize(), QSize(600, 403));
-    EXPECT_EQ(form.maximumSize(), QSize(600, 403));
-    EXPECT_FALSE(form.windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
-    EXPECT_FALSE(form.windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
 }

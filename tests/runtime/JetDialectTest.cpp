@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+using tervala::rt::compareNoCase;
 using tervala::rt::DbError;
 using tervala::rt::translateJetSql;
 
@@ -21,6 +22,24 @@ TEST(TranslateJetSql, RenamesOnlyTheLeftCall)
     for (const auto& [statement, expected] : cases) {
         SCOPED_TRACE(statement.toStdString());
         EXPECT_EQ(translateJetSql(statement), expected);
+    }
+}
+
+TEST(CompareNoCase, CaseBlindWithPrefixesFirst)
+{
+    const struct {
+        const char* a;
+        const char* b;
+        int order;
+    } cases[] = {
+        { "Ann", "Anna", -1 }, { "anna", "ANN", 1 },      { "", "a", -1 },          { "a", "", 1 },
+        { "AZ", "az", 0 },     { "abel", "ABEL", 0 },     { "Abel", "abem", -1 },   { "@", "`", -1 },
+        { "Zoë", "ZOË", 0 },   { "Zoë", "Zoëy", -1 },     { "ZOËY", "zoë", 1 },     { "Zoe", "Zoë", -1 },
+        { "Zoë", "Zoeb", -1 }, { "Ángel", "Angela", -1 }, { "Angela", "Ángel", 1 }, { "abel", "Ángel", -1 },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.a) + " / " + c.b);
+        EXPECT_EQ(compareNoCase(c.a, c.b), c.order);
     }
 }
 
@@ -81,5 +100,6 @@ TEST_F(JetDialectTest, NotFlipsFav)
 TEST_F(JetDialectTest, UcaseAndLeft)
 {
     EXPECT_EQ(names("ucase(left(nama,1))='A'"), QStringList({ "Angela", "abel" }));
-    EXPECT_EQ(m_db.rows("select ucase('zoë é'), left('Ángel', 2), left(null, 1)", 3), QStringList { "ZOË É|Án|NULL" });
+    EXPECT_EQ(m_db.rows("select ucase('zoë é'), ucase('`az{'), left('Ángel', 2), left(null, 1)", 4),
+              QStringList { "ZOË É|`AZ{|Án|NULL" });
 }
