@@ -15,7 +15,10 @@ public:
     static QString connectionString(const QString& path);
     QString folder() const { return m_dir.path(); }
     QString path() const { return m_path; }
-    tervala::rt::Recordset execute(const QString& statement) { return m_connection.execute(statement); }
+    tervala::rt::Recordset execute(const QString& statement, const QVariantList& values = {})
+    {
+        return m_connection.execute(statement, values);
+    }
     // Inserts rows into table(columns); a null QString becomes NULL.
     void insert(const QString& table, const QString& columns, const QList<QStringList>& rows);
     // Every row of the query as its first `fields` fields joined by "|", nulls as "NULL".

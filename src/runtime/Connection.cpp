@@ -81,6 +81,42 @@ QString dataSourceOf(const QString& connectionString)
     throwBadConnectionString(QStringLiteral("No data source in the connection string: %1").arg(connectionString));
 }
 
+// Binds values to the parameters 1..n of statement. Throws DbError when the counts differ or a value is neither
+// text, an integer, a real nor null.
+void bindValues(sqlite3* db, sqlite3_stmt* statement, const QString& text, const QVariantList& values)
+{
+    if (sqlite3_bind_parameter_count(statement) != values.size())
+        throw DbError(SQLITE_RANGE,
+                      SQLITE_RANGE,
+                      QStringLiteral("The statement has %1 parameters, %2 values were given.")
+                          .arg(sqlite3_bind_parameter_count(statement))
+                          .arg(values.size()),
+                      text);
+    for (int index = 1; index <= int(values.size()); ++index) {
+        const QVariant& value = values[index - 1];
+        int rc = SQLITE_MISMATCH;
+        if (value.isNull()) {
+            rc = sqlite3_bind_null(statement, index);
+        } else if (value.typeId() == QMetaType::QString) {
+            const QByteArray utf8 = value.toString().toUtf8();
+            rc = sqlite3_bind_text64(statement, index, utf8.constData(), utf8.size(), SQLITE_TRANSIENT, SQLITE_UTF8);
+        } else if (value.typeId() == QMetaType::Double) {
+            rc = sqlite3_bind_double(statement, index, value.toDouble());
+        } else if (value.typeId() == QMetaType::Int || value.typeId() == QMetaType::LongLong
+                   || value.typeId() == QMetaType::UInt) {
+            rc = sqlite3_bind_int64(statement, index, value.toLongLong());
+        }
+        if (rc == SQLITE_MISMATCH)
+            throw DbError(
+                SQLITE_MISMATCH,
+                SQLITE_MISMATCH,
+                QStringLiteral("Value %1 has a type that cannot be bound: %2").arg(index).arg(value.typeName()),
+                text);
+        if (rc != SQLITE_OK)
+            throwEngineError(db, text);
+    }
+}
+
 bool appendColumn(ResultTable& table, sqlite3_stmt* statement, int column)
 {
     switch (sqlite3_column_type(statement, column)) {
@@ -147,7 +183,7 @@ void Connection::close()
     m_handle.reset();
 }
 
-Recordset Connection::execute(const QString& statement)
+Recordset Connection::execute(const QString& statement, const QVariantList& values)
 {
     if (!m_handle)
         throw DbError(SQLITE_MISUSE,
@@ -171,6 +207,7 @@ Recordset Connection::execute(const QString& statement)
                       SQLITE_ERROR,
                       QStringLiteral("Characters found after end of SQL statement."),
                       statement);
+    bindValues(db, raw, statement, values);
 
     const int columnCount = sqlite3_column_count(raw);
     QStringList columnNames;

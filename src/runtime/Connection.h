@@ -30,8 +30,10 @@ public:
 
     // Runs one statement. A query returns its rows; any other statement returns an empty recordset.
     // Throws DbError when the connection is closed or the engine refuses the text (also for a second statement
-    // after ";"). The statement is traced (SqlTrace) before it runs.
-    Recordset execute(const QString& statement);
+    // after ";"). The statement is traced (SqlTrace) before it runs, as written, without the values.
+    // values are bound to the statement's "?" parameters in order: text, integers, reals, or null for a null
+    // QVariant; DbError when their count differs from the parameters' or a value has another type.
+    Recordset execute(const QString& statement, const QVariantList& values = {});
 
     // The file name of the open database, as the trace writes it.
     QString fileName() const;

@@ -75,3 +75,15 @@ TEST_F(ConnectionTest, OpenFailsForBadTargets)
         EXPECT_THROW(connection.execute("select 1"), DbError);
     }
 }
+
+TEST_F(ConnectionTest, ValuesAreBoundToParametersInOrder)
+{
+    const Recordset row = m_db.execute("select ?, ?, ?, typeof(?), ? || 'x'", { "O'Neil", 7, 2.5, QVariant(), "Zoë" });
+    EXPECT_EQ(row.field(0).toString(), QString("O'Neil"));
+    EXPECT_EQ(row.field(1).toLongLong(), 7);
+    EXPECT_EQ(row.field(2).toDouble(), 2.5);
+    EXPECT_EQ(row.field(3).toString(), QString("null"));
+    EXPECT_EQ(row.field(4).toString(), QString("Zoëx"));
+    EXPECT_THROW(m_db.execute("select ?, ?", { 1 }), DbError);
+    EXPECT_THROW(m_db.execute("select ?", { QStringList { "a" } }), DbError);
+}
