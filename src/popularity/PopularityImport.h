@@ -1,0 +1,24 @@
+// The import of the US baby-name table usNameData(id, name, sex, births, rank, year) into popularity.db.
+// The new file is written beside the old one under a temporary name and renamed over it only when complete, so
+// a failed or interrupted import leaves the old file as it was.
+#pragma once
+
+#include "popularity/PopularityFile.h"
+
+#include <QString>
+
+#include <functional>
+
+namespace tervala {
+
+// Called with one line of progress per step, for the terminal.
+using ImportProgress = std::function<void(const QString& line)>;
+
+// Writes <folder>/popularity.db from the table usNameData of the SQLite file sourcePath and returns its note.
+// Throws rt::FileError when sourcePath is missing, is not an SQLite file, lacks the table or one of its
+// columns (the message names what is missing) or holds no rows, when another import into folder is running,
+// or when the file cannot be written or renamed; rt::DbError when a statement fails. After any failure
+// popularity.db is unchanged and no temporary file is left.
+PopularityNote importPopularity(const QString& sourcePath, const QString& folder, const ImportProgress& progress);
+
+} // namespace tervala
