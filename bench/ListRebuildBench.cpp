@@ -21,7 +21,6 @@ using namespace tervala::bench;
 namespace {
 
 constexpr int Runs = 3;
-constexpr int AllIndex = 26; // Option1(26) is "ALL"
 
 struct Rebuild {
     double milliseconds;
@@ -38,7 +37,7 @@ Rebuild rebuildThroughWindow(const QString& programFolder)
         settle();
         QElapsedTimer timer;
         timer.start();
-        form.Option1[AllIndex]->setValue(true);
+        form.Option1[Form1::AllLetters]->setValue(true);
         settle();
         times.push_back(millisecondsSince(timer));
     }

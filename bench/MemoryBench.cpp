@@ -20,8 +20,6 @@ using namespace tervala::bench;
 
 namespace {
 
-constexpr int AllIndex = 26; // Option1(26) is "ALL"
-
 // Resident set size now, from /proc/self/statm (its second field, in pages).
 double residentMiB()
 {
@@ -46,7 +44,7 @@ int main(int argc, char** argv)
         loadAndShow(form);
         settle();
         const double beforeMiB = residentMiB();
-        form.Option1[AllIndex]->setValue(true);
+        form.Option1[Form1::AllLetters]->setValue(true);
         settle();
         const int rowsShown = form.flex1->rows() - 1 + form.flex2->rows() - 1;
         if (rowsShown != rows)

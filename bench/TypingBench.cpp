@@ -23,7 +23,6 @@ namespace {
 
 constexpr int Rows = 100000;
 constexpr int KeyIntervalMs = 50;
-constexpr int AllIndex = 26; // Option1(26) is "ALL"
 const QString Typed = QStringLiteral("arina");
 
 struct Typing {
@@ -55,7 +54,7 @@ Typing typeDuringLoad(Form1& form)
     sinceAll.start();
     for (const auto& keystroke : keystrokes)
         keystroke->start();
-    form.Option1[AllIndex]->setValue(true);
+    form.Option1[Form1::AllLetters]->setValue(true);
     settle();
     typing.finalListsMs = millisecondsSince(sinceAll);
     if (form.Text2->text() != Typed)

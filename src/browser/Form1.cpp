@@ -2,6 +2,7 @@
 // and the favourite toggle. The list rebuild itself is in Form1Lists.cpp, the layout in Form1Layout.cpp.
 #include "browser/Form1.h"
 
+#include "browser/ListRow.h"
 #include "namedb/ConnectionString.h"
 #include "namedb/Quoting.h"
 
@@ -155,8 +156,8 @@ void Form1::toggleFavourite(rt::FlexGrid* grid)
     const QString name = grid->textMatrix(row, 0);
     connection().execute("update namabayi set fav=not fav where nama='" + quoteSql(name) + "'");
     // The mark flips only once the statement has run, so a failed update leaves it as it was.
-    const bool marked = grid->textMatrix(row, 3) == QStringLiteral("V");
-    grid->setTextMatrix(row, 3, marked ? QString() : QStringLiteral("V"));
+    const bool marked = grid->textMatrix(row, FavouriteColumn) == FavouriteMark;
+    grid->setTextMatrix(row, FavouriteColumn, marked ? QString() : FavouriteMark);
 }
 
 } // namespace tervala

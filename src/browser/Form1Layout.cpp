@@ -46,14 +46,6 @@ constexpr int NoTab = -1;
 // The point size of the panel captions "MALE" and "FEMALE".
 constexpr double PanelCaptionPointSize = 9.75;
 
-// A decoration frame; it lies below the other controls of its container.
-rt::Shape* frame(QWidget* container, const QString& name, int index = -1)
-{
-    auto* shape = new rt::Shape(container, name, index);
-    shape->lower();
-    return shape;
-}
-
 } // namespace
 
 void Form1::createControls()
@@ -106,10 +98,10 @@ Form1::Band Form1::createFilterBands()
     Check1->setFont(rt::legacyFont(rt::LegacyPointSize, true));
     Label4
         = new rt::Label(this, QStringLiteral("Label4"), QStringLiteral("* double click the cell to toggle Favourite"));
-    Shape3[0] = frame(this, QStringLiteral("Shape3"), 0);
-    Shape3[1] = frame(this, QStringLiteral("Shape3"), 1);
-    Shape3[2] = frame(this, QStringLiteral("Shape3"), 2);
-    Shape4 = frame(this, QStringLiteral("Shape4"));
+    Shape3[0] = new rt::Shape(this, QStringLiteral("Shape3"), 0);
+    Shape3[1] = new rt::Shape(this, QStringLiteral("Shape3"), 1);
+    Shape3[2] = new rt::Shape(this, QStringLiteral("Shape3"), 2);
+    Shape4 = new rt::Shape(this, QStringLiteral("Shape4"));
     return {
         { Check3, 180, 90, 3615, 345, 62 },        { Text2, 2550, 90, 1755, 315, 63 },
         { Check4, 6000, 120, 3615, 315, 64 },      { Combo1, 8520, 90, 2175, 315, 65 },
@@ -141,7 +133,7 @@ Form1::Band Form1::createLetterBar()
         places.push_back(
             { Option1[index], at.optionLeft, at.optionTop, at.optionWidth, at.optionHeight, at.optionTab });
     }
-    Shape1 = frame(this, QStringLiteral("Shape1"));
+    Shape1 = new rt::Shape(this, QStringLiteral("Shape1"));
     Shape1->setBorderColor(QColor(64, 64, 64));
     places.push_back({ Shape1, 120, 900, 11565, 615, NoTab });
     return places;
@@ -152,7 +144,7 @@ Form1::Band Form1::createSortAndRefreshBand()
     Label5[0] = new rt::Label(this, QStringLiteral("Label5"), QStringLiteral("Sort name list by :"), 0);
     Picture6 = new rt::PictureBox(this, QStringLiteral("Picture6"));
     const QString sortCaptions[3] = { QStringLiteral("Name"), QStringLiteral("Meaning"), QStringLiteral("Origin") };
-    for (int index = 0; index < 3; ++index) {
+    for (int index = 0; index < int(Option2.size()); ++index) {
         Option2[index] = new rt::OptionButton(Picture6, QStringLiteral("Option2"), index);
         Option2[index]->setText(sortCaptions[index]);
     }
@@ -166,8 +158,8 @@ Form1::Band Form1::createSortAndRefreshBand()
     Option3[0]->setChecked(true);
     Command1 = new rt::CommandButton(this, QStringLiteral("Command1"), QStringLiteral("Refresh"));
     Command1->setEnabled(false);
-    Shape3[3] = frame(this, QStringLiteral("Shape3"), 3);
-    Shape3[4] = frame(this, QStringLiteral("Shape3"), 4);
+    Shape3[3] = new rt::Shape(this, QStringLiteral("Shape3"), 3);
+    Shape3[4] = new rt::Shape(this, QStringLiteral("Shape3"), 4);
     return {
         { Label5[0], 270, 1620, 1410, 225, 72 },     { Picture6, 1620, 1560, 4140, 360, 74 },
         { Option2[0], 165, 90, 990, 225, 75 },       { Option2[1], 1200, 90, 990, 225, 76 },
@@ -190,8 +182,8 @@ Form1::ListPanel Form1::createListPanel(const ListPanelDesign& design)
     made.grid->setObjectName(design.grid);
     made.grid->setFormatString(GridFormat);
     made.grid->setRows(InitialGridRows);
-    rt::Shape* captionFrame = frame(made.panel, QStringLiteral("Shape2"), design.firstShape);
-    rt::Shape* gridFrame = frame(made.panel, QStringLiteral("Shape2"), design.firstShape + 1);
+    rt::Shape* captionFrame = new rt::Shape(made.panel, QStringLiteral("Shape2"), design.firstShape);
+    rt::Shape* gridFrame = new rt::Shape(made.panel, QStringLiteral("Shape2"), design.firstShape + 1);
     Shape2[design.firstShape] = captionFrame;
     Shape2[design.firstShape + 1] = gridFrame;
     made.places = {

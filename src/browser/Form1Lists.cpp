@@ -15,7 +15,6 @@ namespace {
 const QColor BarColour(0, 0, 255);
 const QColor BoysShading(255, 220, 220);
 const QColor GirlsShading(220, 255, 220);
-constexpr int GridColumns = 4;
 
 // A failed statement gives what an empty result gives: no total, no rows.
 rt::Recordset executeOrEmpty(rt::Connection& connection, const QString& sql)
@@ -115,7 +114,7 @@ bool Form1::loadList(const FilterState& filter, const ListSide& side, quint64 ge
             side.grid->setRowHeight(i, LongMeaningRowHeight);
         // Rows 1, 3, 5, ... are shaded, each once the row after it is in.
         if (i % 2 == 0) {
-            for (int column = 0; column < GridColumns; ++column) {
+            for (int column = 0; column < side.grid->cols(); ++column) {
                 side.grid->setCol(column);
                 side.grid->setRow(i - 1);
                 side.grid->setCellBackColor(side.shading);

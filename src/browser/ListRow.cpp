@@ -8,7 +8,7 @@ QString listRowText(const QVariant& nama, const QVariant& arti, const QVariant& 
 {
     // Built in one allocation: this runs for every row of a list load.
     return nama.toString() % u'\t' % arti.toString() % u' ' % u'\t' % asal.toString() % u'\t'
-        % (fav.toBool() ? QStringLiteral("V") : QString());
+        % (fav.toBool() ? FavouriteMark : QString());
 }
 
 bool isLongMeaning(const QVariant& arti)

@@ -11,6 +11,10 @@ constexpr int LongMeaningRowHeight = 450;
 // A meaning longer than this many characters is long.
 constexpr int LongMeaningLength = 40;
 
+// The grid column of the favourite mark, and the mark itself.
+constexpr int FavouriteColumn = 3;
+inline const QString FavouriteMark = QStringLiteral("V");
+
 // Name, tab, meaning followed by one blank, tab, origin, tab, "V" for a favourite. Nulls give empty texts
 // (the meaning cell keeps its blank) and a null favourite is not a favourite.
 QString listRowText(const QVariant& nama, const QVariant& arti, const QVariant& asal, const QVariant& fav);

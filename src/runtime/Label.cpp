@@ -14,7 +14,6 @@ Label::Label(QWidget* parent, const QString& name, const QString& caption, int i
     setText(caption);
     setWordWrap(true);
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    setAutoFillBackground(false);
 }
 
 } // namespace tervala::rt

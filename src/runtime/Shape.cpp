@@ -13,8 +13,6 @@ Shape::Shape(QWidget* parent, const QString& name, int index)
 {
     setObjectName(controlName(name, index));
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    setFocusPolicy(Qt::NoFocus);
-    setAutoFillBackground(false);
     // Siblings created later are stacked above, so lowering once at birth keeps the shape under all of them.
     lower();
 }

@@ -16,6 +16,11 @@ namespace tervala::rt {
 
 namespace {
 
+// The legacy runtime's numbers for failures that are not the database's.
+constexpr int OutOfMemoryError = 7;
+constexpr int InternalError = 51;
+constexpr int FileAccessError = 75;
+
 UnhandledErrorHandler& testHandler()
 {
     static UnhandledErrorHandler handler;
@@ -54,11 +59,11 @@ void runGuarded(const std::function<void()>& body)
     } catch (const DbError& error) {
         reportUnhandledError(QString::number(error.code()), error.message());
     } catch (const FileError& error) {
-        reportUnhandledError(QStringLiteral("75"), QString::fromUtf8(error.what()));
+        reportUnhandledError(QString::number(FileAccessError), QString::fromUtf8(error.what()));
     } catch (const std::bad_alloc&) {
-        reportUnhandledError(QStringLiteral("7"), QStringLiteral("Out of memory"));
+        reportUnhandledError(QString::number(OutOfMemoryError), QStringLiteral("Out of memory"));
     } catch (const std::exception& error) {
-        reportUnhandledError(QStringLiteral("51"), QString::fromUtf8(error.what()));
+        reportUnhandledError(QString::number(InternalError), QString::fromUtf8(error.what()));
     }
 }
 
