@@ -1,0 +1,81 @@
+// The chart window driven as a user would: the lines of both sexes, the measure switch, the readout under the
+// pointer and from the keyboard, and Escape.
+#include "browser/PopularityChart.h"
+
+#include "TestSupport.h"
+
+#include <QChart>
+#include <QChartView>
+#include <QLabel>
+#include <QLegendMarker>
+#include <QLineSeries>
+#include <QRadioButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using tervala::ChartMeasure;
+using tervala::YearCount;
+
+namespace {
+
+const QList<YearCount> Girls = { { 2023, 80, 300 }, { 2024, 95, 280 } };
+const QList<YearCount> Boys = { { 2021, 7, 50 }, { 2022, 900, 40 }, { 2024, 1200, 33 } };
+
+tervala::PopularityNote note()
+{
+    tervala::PopularityNote note;
+    note.firstYear = 2022;
+    note.lastYear = 2024;
+    return note;
+}
+
+// "name: (x,y) (x,y)" for each series of the chart, legend-less series marked "-".
+QStringList seriesOf(QChart* chart)
+{
+    QStringList lines;
+    for (QAbstractSeries* abstract : chart->series()) {
+        auto* series = static_cast<QLineSeries*>(abstract);
+        QString line = series->name() + (chart->legend()->markers(series).first()->isVisible() ? ":" : "-:");
+        for (const QPointF& point : series->points())
+            line += QString(" (%1,%2)").arg(point.x()).arg(point.y());
+        lines << line;
+    }
+    return lines;
+}
+
+} // namespace
+
+TEST(PopularityChart, SwitchReadoutAndEscape)
+{
+    auto* window = new tervala::PopularityChart("Jordan", Girls, Boys, note());
+    QPointer<tervala::PopularityChart> alive(window);
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window));
+    EXPECT_EQ(window->windowTitle(), QString("Popularity of Jordan over time"));
+    EXPECT_EQ(seriesOf(window->chart()),
+              QStringList({ "Girls: (2022,0) (2023,80) (2024,95)", "Boys: (2022,900) (2023,0) (2024,1200)" }));
+
+    QTest::mouseClick(window->findChild<QRadioButton*>("rankOption"), Qt::LeftButton);
+    EXPECT_EQ(window->measure(), ChartMeasure::Rank);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(seriesOf(window->chart()),
+              QStringList({ "Girls: (2023,300) (2024,280)", "Boys: (2022,40)", "Boys-: (2024,33)" }));
+
+    auto* readout = window->findChild<QLabel*>("readout");
+    EXPECT_EQ(readout->text(), QString("2024: girls #280 (95 births), boys #33 (1,200 births)"));
+    auto* view = window->findChild<QChartView*>("chart");
+    view->setFocus();
+    QTest::keyClick(view, Qt::Key_Left);
+    EXPECT_EQ(readout->text(), QString("2023: girls #300 (80 births), boys not recorded"));
+    QTest::keyClick(view, Qt::Key_Left);
+    QTest::keyClick(view, Qt::Key_Left);
+    EXPECT_EQ(window->shownYear(), 2022);
+
+    const QPointF at2024 = window->chart()->mapToPosition(QPointF(2024, 100));
+    QTest::mouseMove(view->viewport(), view->mapFromScene(window->chart()->mapToScene(at2024)));
+    EXPECT_EQ(window->shownYear(), 2024);
+
+    QTest::keyClick(window, Qt::Key_Escape);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return alive.isNull(); }));
+}
