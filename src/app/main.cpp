@@ -113,6 +113,8 @@ int main(int argc, char* argv[])
         return importPopularityFile(argc, argv, *options.popularitySource);
 
     QApplication app(argc, argv);
+    // Desktops match the window to its menu entry and icon by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.tervala.Tervala"));
     QString programFolder;
     // A data folder that cannot be made or written is reported, naming it, and the program ends.
     tervala::rt::runGuarded([&programFolder] { programFolder = findProgramFolder(); });

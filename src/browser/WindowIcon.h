@@ -1,5 +1,5 @@
-// The browser window's icon: a heart over a boy-blue and girl-pink field, in 16x16 and 32x32 images of the
-// 16 colours of the classic palette.
+// The browser window's icon: the 16x16 and 32x32 images of the installed hicolor icon (data/icons), which hold
+// only the 16 colours of the classic palette, so the window and the desktop menu show the same picture.
 #pragma once
 
 #include <QIcon>

@@ -1,6 +1,7 @@
 // Legacy forms over a top-level QWidget.
 #include "runtime/Form.h"
 
+#include "runtime/FittedCaptions.h"
 #include "runtime/Twips.h"
 #include "runtime/UnhandledError.h"
 
@@ -81,6 +82,15 @@ bool Form::focusNextPrevChild(bool next)
         }
     }
     return false;
+}
+
+void Form::showEvent(QShowEvent* event)
+{
+    if (!m_captionsFitted) {
+        m_captionsFitted = true;
+        fitCaptions(*this);
+    }
+    QWidget::showEvent(event);
 }
 
 void Form::closeEvent(QCloseEvent* event)

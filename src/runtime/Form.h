@@ -45,6 +45,8 @@ protected:
     virtual void Form_Unload(int& cancel) { Q_UNUSED(cancel); }
 
     void closeEvent(QCloseEvent* event) override;
+    // The first show fits every caption to its control in the fonts this machine has (see FittedCaptions.h).
+    void showEvent(QShowEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
 private:
@@ -53,6 +55,7 @@ private:
     // Controls in tab order; empty when the form keeps Qt's own focus chain.
     std::vector<QWidget*> m_tabOrder;
     bool m_loaded = false;
+    bool m_captionsFitted = false;
     bool m_unloaded = false;
 };
 

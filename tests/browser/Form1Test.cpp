@@ -9,6 +9,9 @@
 
 #include <QApplication>
 #include <QFile>
+#include <QIcon>
+#include <QImage>
+#include <QSet>
 #include <QTest>
 #include <QTimer>
 
@@ -393,6 +396,18 @@ TEST(Form1Layout, ControlsSitInTheirContainers)
         SCOPED_TRACE(place.control->objectName().toStdString());
         EXPECT_EQ(place.control->parentWidget(), place.container);
         EXPECT_EQ(place.control->geometry(), place.pixels);
+    }
+    // The icon is read from the packaged icon files: one 16x16 and one 32x32 image of 16 colours.
+    const QIcon icon = form.windowIcon();
+    EXPECT_EQ(icon.availableSizes(), (QList<QSize> { { 16, 16 }, { 32, 32 } }));
+    for (const QSize& size : icon.availableSizes()) {
+        const QImage image = icon.pixmap(size).toImage().convertToFormat(QImage::Format_RGB32);
+        QSet<QRgb> colours;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                colours.insert(image.pixel(x, y));
+        EXPECT_LE(colours.size(), 16);
+        EXPECT_GT(colours.size(), 2);
     }
 }
 
