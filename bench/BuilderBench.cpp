@@ -65,10 +65,10 @@ QStringList listImportStatements(const QString& programFolder)
 {
     QStringList statements { QStringLiteral("delete from bayi20000") };
     const QString folder = builderHostPath(programFolder, ListPageFolder);
-    for (const QString& fileName : rt::listFolder(folder, rt::FolderEntries::Files)) {
-        const QString origin = originFromFileName(fileName);
-        const QString gender = genderFromFileName(fileName);
-        walkListPage(readPageText(QDir(folder).filePath(fileName)), [&](const ListItem& item) {
+    for (const rt::FolderEntry& page : rt::listFolder(folder, rt::FolderEntries::Files)) {
+        const QString origin = originFromFileName(page.name);
+        const QString gender = genderFromFileName(page.name);
+        walkListPage(readPageText(page.hostPath), [&](const ListItem& item) {
             if (item.writesRow())
                 statements << composeRowInsert(QStringLiteral("bayi20000"),
                                                { item.name, item.meaning, origin, gender });

@@ -56,11 +56,11 @@ void runListImport(StageRun& run)
 {
     const QString table = QStringLiteral("bayi20000");
     run.execute("delete from " + table);
-    const QStringList fileNames = rt::listFolder(run.hostPath(ListPageFolder), rt::FolderEntries::Files);
-    for (const QString& fileName : fileNames) {
-        const QString pageText = readPageText(run.hostPath(ListPageFolder + fileName));
-        const QString origin = originFromFileName(fileName);
-        const QString gender = genderFromFileName(fileName);
+    const QList<rt::FolderEntry> pages = rt::listFolder(run.hostPath(ListPageFolder), rt::FolderEntries::Files);
+    for (const rt::FolderEntry& page : pages) {
+        const QString pageText = readPageText(page.hostPath);
+        const QString origin = originFromFileName(page.name);
+        const QString gender = genderFromFileName(page.name);
         walkListPage(pageText, [&](const ListItem& item) {
             if (item.writesRow())
                 run.insertRow(table, { item.name, item.meaning, origin, gender });

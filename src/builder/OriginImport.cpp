@@ -8,7 +8,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 
 #include <utility>
 
@@ -54,16 +53,17 @@ void runOriginImport(StageRun& run)
 {
     const QString table = QStringLiteral("bayiorigin");
     run.execute("delete from " + table);
-    const QStringList entries = rt::listFolder(run.hostPath(OriginPageRoot), rt::FolderEntries::FilesAndFolders);
+    const QList<rt::FolderEntry> entries
+        = rt::listFolder(run.hostPath(OriginPageRoot), rt::FolderEntries::FilesAndFolders);
     QFile sideFile(QDir(run.programFolder()).filePath(OriginSideFile));
     recreateSideFile(sideFile);
-    for (const QString& entry : entries) {
-        const QString pagePath = run.hostPath(OriginPageRoot + entry + "\\index.html");
+    for (const rt::FolderEntry& entry : entries) {
+        const QByteArray pagePath = entry.hostPath + "/index.html";
         // A folder without the page, or a plain file in the root, writes no row. "index.html" is never hidden.
-        if (!QFileInfo(pagePath).isFile())
+        if (!rt::isRegularFile(pagePath))
             continue;
         run.insertRow(table, cutOriginPage(readPageText(pagePath)));
-        run.progress(entry);
+        run.progress(entry.name);
     }
     run.finish();
 }

@@ -4,9 +4,9 @@
 
 namespace tervala {
 
-QString readPageText(const QString& hostPath)
+QString readPageText(const QByteArray& hostPath)
 {
-    rt::TextFile file(hostPath);
+    rt::TextFile file(hostPath, MaxPageBytes);
     QString text;
     while (!file.atEnd())
         text += file.readLine();

@@ -3,15 +3,21 @@
 // Positions are 1-based QString code unit positions; 0 means "not found". No search starts before position 1.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <optional>
 
 namespace tervala {
 
+// The largest page file read, in bytes: a saved web page is far smaller, and a larger file (or a link to a
+// device that never ends) gets an error instead of exhausting the machine.
+constexpr qint64 MaxPageBytes = 64 * 1024 * 1024;
+
 // The file's lines, decoded from Windows-1252, joined with nothing between them: carriage returns and
-// carriage return + line feed pairs vanish, a bare line feed stays. Throws rt::FileError when it cannot be read.
-QString readPageText(const QString& hostPath);
+// carriage return + line feed pairs vanish, a bare line feed stays. hostPath is the host's own bytes of the
+// path. Throws rt::FileError when it is not a regular file, is larger than MaxPageBytes or cannot be read.
+QString readPageText(const QByteArray& hostPath);
 
 // Position of the first exact occurrence of what that starts at or after position from, or 0 when there is none
 // or from lies past the end of text. from must be 1 or more; what must not be empty.

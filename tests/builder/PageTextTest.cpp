@@ -17,7 +17,7 @@ static QString pageTextOf(const QByteArray& bytes)
     EXPECT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(bytes);
     file.close();
-    return readPageText(file.fileName());
+    return readPageText(QFile::encodeName(file.fileName()));
 }
 
 TEST(PageText, LinesEndAtCarriageReturnsOnly)
