@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLegendMarker>
 #include <QLineSeries>
+#include <QLogValueAxis>
 #include <QMouseEvent>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -107,8 +108,10 @@ void PopularityChart::showMeasure(ChartMeasure measure)
     years->setTickType(QValueAxis::TicksDynamic);
     years->setTickAnchor(1900);
     years->setTickInterval(YearTickInterval);
-    auto* values = new QValueAxis;
-    values->setLabelFormat(QStringLiteral("%i"));
+    // Ranks run from 1 to tens of thousands; on a log scale the top hundred stay apart.
+    auto* births = measure == ChartMeasure::Births ? new QValueAxis : nullptr;
+    auto* ranks = births ? nullptr : new QLogValueAxis;
+    QAbstractAxis* values = births ? static_cast<QAbstractAxis*>(births) : ranks;
     m_chart->addAxis(years, Qt::AlignBottom);
     m_chart->addAxis(values, Qt::AlignLeft);
 
@@ -129,15 +132,18 @@ void PopularityChart::showMeasure(ChartMeasure measure)
                 highest = std::max(highest, point.y());
         }
     }
-    if (measure == ChartMeasure::Births) {
-        values->setTitleText(tr("Births per year"));
-        values->setRange(0, std::ceil(highest * 1.05));
+    if (births) {
+        births->setTitleText(tr("Births per year"));
+        births->setLabelFormat(QStringLiteral("%i"));
+        births->setRange(0, std::ceil(highest * 1.05));
+        births->applyNiceNumbers();
     } else {
-        values->setTitleText(tr("Rank (1 = given most often)"));
-        values->setRange(1, highest);
-        values->setReverse(true);
+        ranks->setTitleText(tr("Rank (1 = top)"));
+        ranks->setLabelFormat(QStringLiteral("%i"));
+        ranks->setBase(10);
+        ranks->setRange(1, std::pow(10.0, std::max(1.0, std::ceil(std::log10(highest)))));
+        ranks->setReverse(true);
     }
-    values->applyNiceNumbers();
 }
 
 void PopularityChart::showYear(int year)
