@@ -2,6 +2,8 @@
 
 #include <QFile>
 
+#include <sqlite3.h>
+
 #include <stdexcept>
 
 TestDatabase::TestDatabase(const QString& fileName, const QString& schemaFileName)
@@ -25,6 +27,24 @@ TestDatabase::TestDatabase(const QString& fileName, const QString& schemaFileNam
 QString TestDatabase::connectionString(const QString& path)
 {
     return QStringLiteral("provider=Microsoft.jet.oledb.4.0;data source=") + path + QLatin1Char(';');
+}
+
+QStringList TestDatabase::plainSqlite(const QString& path, const QString& sql)
+{
+    sqlite3* db = nullptr;
+    sqlite3_open_v2(path.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+    QStringList rows;
+    sqlite3_stmt* statement = nullptr;
+    int step = sqlite3_prepare_v2(db, sql.toUtf8().constData(), -1, &statement, nullptr);
+    if (step == SQLITE_OK) {
+        while ((step = sqlite3_step(statement)) == SQLITE_ROW)
+            rows << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(statement, 0)));
+    }
+    if (step != SQLITE_DONE)
+        rows = QStringList { QString::fromUtf8(sqlite3_errmsg(db)) };
+    sqlite3_finalize(statement);
+    sqlite3_close(db);
+    return rows;
 }
 
 void TestDatabase::insert(const QString& table, const QString& columns, const QList<QStringList>& rows)

@@ -13,8 +13,13 @@ public:
     TestDatabase(const QString& fileName, const QString& schemaFileName);
 
     static QString connectionString(const QString& path);
+    // The first column of every row of sql run on the file at path through plain SQLite, as the sqlite3 tool
+    // runs it: none of the program's functions, SQLite's own NOCASE, which folds ASCII letters only. An error
+    // gives its message as the one row.
+    static QStringList plainSqlite(const QString& path, const QString& sql);
     QString folder() const { return m_dir.path(); }
     QString path() const { return m_path; }
+    tervala::rt::Connection& connection() { return m_connection; }
     tervala::rt::Recordset execute(const QString& statement, const QVariantList& values = {})
     {
         return m_connection.execute(statement, values);

@@ -4,6 +4,7 @@
 #include "builder/TextCleanup.h"
 #include "namedb/Quoting.h"
 #include "runtime/DbError.h"
+#include "runtime/TransientIndex.h"
 
 namespace tervala {
 
@@ -40,6 +41,13 @@ StagingRow mergeRow(const StagingRow& source)
 
 void runMerge(StageRun& run)
 {
+    // Each duplicate test looks up one name and origin: without an index every test scans all of namabayi, and
+    // the run grows with the square of the rows. The index must compare as the test does, in the program's own
+    // collation, so it lives only for this run.
+    const rt::TransientIndex duplicateKey(run.connection(),
+                                          QStringLiteral("namabayi"),
+                                          QStringLiteral("namabayi"),
+                                          QStringLiteral("nama, asal"));
     bool ignoreFailures = false; // set before the first new row's insert, kept until the run ends
     run.forEachRow(QStringLiteral("bayiorigin2"), [&](const StagingRow& source) {
         if (isPresent(run, source, ignoreFailures))

@@ -29,6 +29,7 @@ public:
     // A fixed Windows path of the builder as a host path below the program folder.
     QString hostPath(const QString& windowsPath) const;
 
+    rt::Connection& connection() { return m_connection; }
     rt::Recordset execute(const QString& statement);
     void insertRow(const QString& table, const StagingRow& row);
 

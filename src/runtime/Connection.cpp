@@ -7,6 +7,7 @@
 #include "runtime/JetDialect.h"
 #include "runtime/ResultTable.h"
 #include "runtime/SqlTrace.h"
+#include "runtime/TransientIndex.h"
 #include "runtime/WindowsPath.h"
 
 #include <QFileInfo>
@@ -34,6 +35,14 @@ using StatementHandle = std::unique_ptr<sqlite3_stmt, FinalizeStatement>;
     if (!context.isEmpty())
         message += QStringLiteral(": ") + context;
     throw DbError(sqlite3_errcode(db), sqlite3_extended_errcode(db), message, statement);
+}
+
+[[noreturn]] void throwClosed(const QString& statement)
+{
+    throw DbError(SQLITE_MISUSE,
+                  SQLITE_MISUSE,
+                  QStringLiteral("Operation is not allowed when the object is closed."),
+                  statement);
 }
 
 [[noreturn]] void throwBadConnectionString(const QString& message)
@@ -117,6 +126,16 @@ void bindValues(sqlite3* db, sqlite3_stmt* statement, const QString& text, const
     }
 }
 
+// True when the file's schema can be read, that is when the file is a database. The statement is finalized on
+// return, so it holds no lock on the schema.
+bool readsSchema(sqlite3* db)
+{
+    sqlite3_stmt* check = nullptr;
+    const int prepared = sqlite3_prepare_v2(db, "select count(*) from sqlite_master", -1, &check, nullptr);
+    const StatementHandle checkHandle(check);
+    return prepared == SQLITE_OK && sqlite3_step(check) == SQLITE_ROW;
+}
+
 bool appendColumn(ResultTable& table, sqlite3_stmt* statement, int column)
 {
     switch (sqlite3_column_type(statement, column)) {
@@ -163,14 +182,12 @@ void Connection::open(const QString& connectionString, const QString& userName, 
     sqlite3_busy_timeout(raw, BusyTimeoutMilliseconds);
     registerJetDialect(raw);
 
-    sqlite3_stmt* check = nullptr;
-    const int prepared = sqlite3_prepare_v2(raw, "select count(*) from sqlite_master", -1, &check, nullptr);
-    const StatementHandle checkHandle(check);
-    if (prepared != SQLITE_OK || sqlite3_step(check) != SQLITE_ROW)
+    if (!readsSchema(raw))
         throwEngineError(raw, {}, path);
 
     handle->fileName = QFileInfo(path).fileName();
     m_handle = std::move(handle);
+    dropTransientIndexes(*this);
 }
 
 bool Connection::isOpen() const
@@ -186,12 +203,20 @@ void Connection::close()
 Recordset Connection::execute(const QString& statement, const QVariantList& values)
 {
     if (!m_handle)
-        throw DbError(SQLITE_MISUSE,
-                      SQLITE_MISUSE,
-                      QStringLiteral("Operation is not allowed when the object is closed."),
-                      statement);
+        throwClosed(statement);
     traceStatement(m_handle->fileName, statement);
+    return run(statement, values);
+}
 
+Recordset Connection::executeUntraced(const QString& statement)
+{
+    if (!m_handle)
+        throwClosed(statement);
+    return run(statement, {});
+}
+
+Recordset Connection::run(const QString& statement, const QVariantList& values)
+{
     sqlite3* db = m_handle->db.get();
     const QByteArray sql = translateJetSql(statement).toUtf8();
     sqlite3_stmt* raw = nullptr;

@@ -23,6 +23,7 @@ public:
     // Opens the file named by "provider=Microsoft.jet.oledb.4.0;data source=<path>;". The path may be a host
     // path written with Windows separators; it is mapped with toHostPath(). Throws DbError when the provider is
     // unknown, the file is missing, locked or not a database. Opening an open connection closes it first.
+    // Opening drops every index named TransientIndexPrefix...: one that a program which died left behind.
     void open(const QString& connectionString, const QString& userName = {}, const QString& password = {});
     bool isOpen() const;
     // Closing a closed connection does nothing. Recordsets already returned stay readable.
@@ -34,11 +35,16 @@ public:
     // values are bound to the statement's "?" parameters in order: text, integers, reals, or null for a null
     // QVariant; DbError when their count differs from the parameters' or a value has another type.
     Recordset execute(const QString& statement, const QVariantList& values = {});
+    // Runs a statement of the program's own upkeep of the file (an index made or dropped), which is none of the
+    // statements of the program's actions and so is not traced. Otherwise as execute().
+    Recordset executeUntraced(const QString& statement);
 
     // The file name of the open database, as the trace writes it.
     QString fileName() const;
 
 private:
+    Recordset run(const QString& statement, const QVariantList& values);
+
     struct Handle;
     std::unique_ptr<Handle> m_handle;
 };

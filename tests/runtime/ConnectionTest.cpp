@@ -1,8 +1,9 @@
 // Connection and Recordset on a fresh names database: opening, one statement per call, rows fetched when the
-// query runs, changes on disk when execute() returns.
+// query runs, changes on disk when execute() returns; indexes in the program's collation only while in use.
 #include "TestDatabase.h"
 #include "TestSupport.h"
 #include "runtime/DbError.h"
+#include "runtime/TransientIndex.h"
 
 #include <QFile>
 
@@ -11,6 +12,8 @@
 using tervala::rt::Connection;
 using tervala::rt::DbError;
 using tervala::rt::Recordset;
+using tervala::rt::TransientIndex;
+using tervala::rt::TransientIndexPrefix;
 
 class ConnectionTest : public ::testing::Test {
 protected:
@@ -86,4 +89,32 @@ TEST_F(ConnectionTest, ValuesAreBoundToParametersInOrder)
     EXPECT_EQ(row.field(4).toString(), QString("Zoëx"));
     EXPECT_THROW(m_db.execute("select ?, ?", { 1 }), DbError);
     EXPECT_THROW(m_db.execute("select ?", { QStringList { "a" } }), DbError);
+}
+
+// An index in the program's collation is unsound to plain SQLite once non-ASCII names are stored: it may exist
+// only while its owner lives, it serves a lookup that ignores case beyond ASCII, and an open removes one that a
+// program which died left behind.
+TEST_F(ConnectionTest, TransientIndexServesLookupsAndNeverOutlivesItsUse)
+{
+    m_db.insert("namabayi", "nama,asal", { { "Ángel", "Spanish" }, { "Zoë", "Greek" }, { "Émile", "French" } });
+    const QString integrityCheck = "pragma integrity_check";
+    const QString lookup = "select nama from namabayi where nama='ZOË' and asal='greek'";
+    const QStringList sound = { "ok" };
+    {
+        const TransientIndex index(m_db.connection(), "names", "namabayi", "nama, asal");
+        EXPECT_NE(TestDatabase::plainSqlite(m_db.path(), integrityCheck), sound);
+        EXPECT_EQ(m_db.rows(lookup), QStringList { "Zoë" });
+        EXPECT_TRUE(m_db.rows("explain query plan " + lookup, 4).join(' ').contains(TransientIndexPrefix + "names"));
+    }
+    EXPECT_EQ(TestDatabase::plainSqlite(m_db.path(), integrityCheck), sound);
+
+    m_db.execute("create index " + TransientIndexPrefix + "left on namabayi(nama)");
+    ASSERT_NE(TestDatabase::plainSqlite(m_db.path(), integrityCheck), sound);
+    Connection next;
+    next.open(TestDatabase::connectionString(m_db.path()));
+    EXPECT_EQ(TestDatabase::plainSqlite(m_db.path(), integrityCheck), sound);
+    EXPECT_EQ(
+        TestDatabase::plainSqlite(m_db.path(),
+                                  "select name from sqlite_master where name like '" + TransientIndexPrefix + "%'"),
+        QStringList());
 }
