@@ -17,6 +17,7 @@
 #include "runtime/CommandButton.h"
 #include "runtime/Connection.h"
 #include "runtime/FolderListing.h"
+#include "runtime/WindowsPath.h"
 
 #include <QApplication>
 #include <QDir>
@@ -64,7 +65,7 @@ Timed runFloor(const QString& databasePath, const QStringList& statements, const
 QStringList listImportStatements(const QString& programFolder)
 {
     QStringList statements { QStringLiteral("delete from bayi20000") };
-    const QString folder = builderHostPath(programFolder, ListPageFolder);
+    const QString folder = rt::toHostPath(programFolder, ListPageFolder);
     for (const rt::FolderEntry& page : rt::listFolder(folder, rt::FolderEntries::Files)) {
         const QString origin = originFromFileName(page.name);
         const QString gender = genderFromFileName(page.name);
@@ -134,7 +135,7 @@ int main(int argc, char** argv)
         const QString floor = QDir(folder).filePath(FloorDatabase);
         writeStagingDatabase(staging);
         writeStagingDatabase(floor);
-        writeListPages(builderHostPath(folder, ListPageFolder), items);
+        writeListPages(rt::toHostPath(folder, ListPageFolder), items);
 
         Form2 form(folder);
         form.show();

@@ -3,6 +3,7 @@
 // in the builder's list page folder.
 #include "bench/ScaleData.h"
 #include "builder/BuilderFolders.h"
+#include "runtime/WindowsPath.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -37,7 +38,7 @@ int main(int argc, char** argv)
         tervala::bench::writeNameDatabase(folder.filePath(QStringLiteral("ter.va")), rows);
         tervala::bench::writeStagingDatabase(folder.filePath(QStringLiteral("db17000.mdb")));
         if (parser.isSet(pagesOption))
-            tervala::bench::writeListPages(tervala::builderHostPath(folder.path(), tervala::ListPageFolder), rows);
+            tervala::bench::writeListPages(tervala::rt::toHostPath(folder.path(), tervala::ListPageFolder), rows);
     } catch (const std::runtime_error& error) {
         std::fprintf(stderr, "tervala_gendata: %s\n", error.what());
         return 1;

@@ -1,5 +1,5 @@
-// The fixed Windows folders that the page imports read, and their mapping to host folders below the program
-// folder that the builder window was given (drive C: is the folder drive_c there).
+// The fixed Windows folders that the page imports read; rt::toHostPath maps them below the program folder that
+// the builder window was given (drive C: is the folder drive_c there).
 #pragma once
 
 #include <QString>
@@ -13,8 +13,5 @@ inline const QString OriginPageRoot
     = QStringLiteral("C:\\My Web Sites\\babyorigin\\names.example\\baby-names\\meaning\\");
 // Side file of the origin import, in the program folder.
 inline const QString OriginSideFile = QStringLiteral("namaorigin.htm");
-
-// "C:\a\b" -> "<programFolder>/drive_c/a/b"; any other path only has its backslashes turned into slashes.
-QString builderHostPath(const QString& programFolder, const QString& windowsPath);
 
 } // namespace tervala

@@ -1,9 +1,9 @@
 #include "builder/StageRun.h"
 
-#include "builder/BuilderFolders.h"
 #include "namedb/ConnectionString.h"
 #include "runtime/Connection.h"
 #include "runtime/DoEvents.h"
+#include "runtime/WindowsPath.h"
 
 namespace tervala {
 
@@ -17,7 +17,7 @@ StageRun::StageRun(rt::Connection& connection, const QString& programFolder, Cap
 
 QString StageRun::hostPath(const QString& windowsPath) const
 {
-    return builderHostPath(m_programFolder, windowsPath);
+    return rt::toHostPath(m_programFolder, windowsPath);
 }
 
 rt::Recordset StageRun::execute(const QString& statement)

@@ -8,7 +8,6 @@
 #include "runtime/ResultTable.h"
 #include "runtime/SqlTrace.h"
 #include "runtime/TransientIndex.h"
-#include "runtime/WindowsPath.h"
 
 #include <QFileInfo>
 
@@ -136,6 +135,17 @@ bool readsSchema(sqlite3* db)
     return prepared == SQLITE_OK && sqlite3_step(check) == SQLITE_ROW;
 }
 
+// The data source is a host folder and a file name joined with "\", as the program writes it: only that last
+// "\" is a separator, so a folder whose name holds "\" is used as it is. A path without "\" is a host path.
+QString hostPathOfDataSource(const QString& dataSource)
+{
+    QString path = dataSource;
+    const qsizetype separator = path.lastIndexOf(QLatin1Char('\\'));
+    if (separator >= 0)
+        path[separator] = QLatin1Char('/');
+    return path;
+}
+
 bool appendColumn(ResultTable& table, sqlite3_stmt* statement, int column)
 {
     switch (sqlite3_column_type(statement, column)) {
@@ -173,7 +183,7 @@ void Connection::open(const QString& connectionString, const QString& userName, 
     Q_UNUSED(userName);
     Q_UNUSED(password);
     close();
-    const QString path = toHostPath(dataSourceOf(connectionString));
+    const QString path = hostPathOfDataSource(dataSourceOf(connectionString));
     sqlite3* raw = nullptr;
     const int rc = sqlite3_open_v2(path.toUtf8().constData(), &raw, SQLITE_OPEN_READWRITE, nullptr);
     auto handle = std::make_unique<Handle>(Handle { std::unique_ptr<sqlite3, CloseDatabase>(raw), {} });

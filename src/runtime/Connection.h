@@ -20,9 +20,9 @@ public:
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
 
-    // Opens the file named by "provider=Microsoft.jet.oledb.4.0;data source=<path>;". The path may be a host
-    // path written with Windows separators; it is mapped with toHostPath(). Throws DbError when the provider is
-    // unknown, the file is missing, locked or not a database. Opening an open connection closes it first.
+    // Opens the file named by "provider=Microsoft.jet.oledb.4.0;data source=<folder>\<file>;", a host folder and
+    // a file name joined with "\" (or a host path without "\"). Throws DbError when the provider is unknown, the
+    // file is missing, locked or not a database. Opening an open connection closes it first.
     // Opening drops every index named TransientIndexPrefix...: one that a program which died left behind.
     void open(const QString& connectionString, const QString& userName = {}, const QString& password = {});
     bool isOpen() const;

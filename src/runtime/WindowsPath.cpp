@@ -1,17 +1,13 @@
-// The drive prefix is matched before the separators are swapped: "C:/" written with slashes is no drive path.
 #include "runtime/WindowsPath.h"
-
-#include <QCoreApplication>
 
 namespace tervala::rt {
 
-QString toHostPath(const QString& windowsPath)
+QString toHostPath(const QString& programFolder, const QString& windowsPath)
 {
-    QString path = windowsPath;
-    if (path.startsWith(QLatin1String("C:\\"), Qt::CaseInsensitive))
-        path = QCoreApplication::applicationDirPath() + QLatin1String("/drive_c/") + path.mid(3);
-    path.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    return path;
+    Q_ASSERT(windowsPath.startsWith(QLatin1String("C:\\"), Qt::CaseInsensitive));
+    QString below = windowsPath.mid(3);
+    below.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return programFolder + QLatin1String("/drive_c/") + below;
 }
 
 } // namespace tervala::rt

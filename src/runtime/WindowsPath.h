@@ -1,14 +1,14 @@
-// Windows paths as the program writes them, mapped to host paths.
-// Drive C: lives in the folder drive_c beside the program; every other path only swaps "\" for "/".
+// The fixed Windows paths of the program mapped to host paths: drive C: is the folder drive_c in the program
+// folder. Only the separators of the fixed path are mapped; the program folder and names taken from the host
+// are joined on the host side and keep every character, "\" included.
 #pragma once
 
 #include <QString>
 
 namespace tervala::rt {
 
-// "C:\a\b" (either case of the drive letter) -> "<program folder>/drive_c/a/b"; any other path has its
-// backslashes turned into slashes, so "/home/x\ter.va" -> "/home/x/ter.va". The program folder is
-// QCoreApplication::applicationDirPath(), so a QCoreApplication must exist.
-QString toHostPath(const QString& windowsPath);
+// "C:\a\b\" (either case of the drive letter) -> "<programFolder>/drive_c/a/b/". windowsPath must start with
+// "C:\"; programFolder is a host path without a trailing separator and is used as it is.
+QString toHostPath(const QString& programFolder, const QString& windowsPath);
 
 } // namespace tervala::rt

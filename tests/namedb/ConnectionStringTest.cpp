@@ -1,4 +1,4 @@
-// The connection string of a file in the program folder, opened from folders with awkward names.
+// The connection string of a file in the program folder, opened from folders with awkward names ("\" too).
 #include "namedb/ConnectionString.h"
 
 #include "TestSupport.h"
@@ -17,7 +17,7 @@ using tervala::NameDatabaseFile;
 TEST(ConnectionString, OpensFromFoldersWithBlanksSemicolonsAndNonAscii)
 {
     QTemporaryDir dir;
-    for (const QString name : { "Tervala Ünï;test", "a=b; provider=x;" }) {
+    for (const QString name : { "Tervala Ünï;test", "a=b; provider=x;", "back\\slash" }) {
         SCOPED_TRACE(name.toStdString());
         const QString folder = dir.filePath(name);
         const QString file = folder + '/' + NameDatabaseFile;
