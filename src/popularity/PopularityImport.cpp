@@ -1,7 +1,8 @@
 // The rows are read in slices of the source's id range into a temporary table (one progress line each), then
 // written sorted by key into the WITHOUT ROWID table births: inserting them in the source's order (by year)
 // instead would touch pages all over the tree and take several times as long. The temporary file has no
-// journal and is not synced: it counts only once renamed, after the connection is closed.
+// journal and is not synced while it is written: it counts only once renamed, after the connection is closed
+// and the whole file has been synced once, so not even a power cut can leave a torn file under the final name.
 #include "popularity/PopularityImport.h"
 
 #include "namedb/ConnectionString.h"
@@ -19,6 +20,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <unistd.h>
 
 namespace tervala {
 
@@ -79,6 +81,13 @@ void attachSource(rt::Connection& connection, const QString& sourcePath)
                             QStringLiteral("The table %1 lacks the column(s) %2").arg(SourceTable, missing.join(", ")));
 }
 
+void syncToDisk(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || ::fsync(file.handle()) != 0)
+        throw rt::FileError(path, QStringLiteral("Cannot be written to disk"));
+}
+
 } // namespace
 
 PopularityNote importPopularity(const QString& sourcePath, const QString& folder, const ImportProgress& progress)
@@ -136,6 +145,7 @@ PopularityNote importPopularity(const QString& sourcePath, const QString& folder
                            { note.source, note.rows, note.firstYear, note.lastYear });
     }
 
+    syncToDisk(temporary.path);
     // rename(2) replaces the old file in one step: a reader sees the old file or the new one, never a mix.
     if (std::rename(QFile::encodeName(temporary.path).constData(), QFile::encodeName(finalPath).constData()) != 0)
         throw rt::FileError(finalPath, QString::fromLocal8Bit(std::strerror(errno)));
