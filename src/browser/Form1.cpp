@@ -2,6 +2,7 @@
 // and the favourite toggle. The list rebuild itself is in Form1Lists.cpp, the layout in Form1Layout.cpp.
 #include "browser/Form1.h"
 
+#include "browser/Form1Accessibility.h"
 #include "browser/ListRow.h"
 #include "namedb/ConnectionString.h"
 #include "namedb/Quoting.h"
@@ -13,7 +14,9 @@ Form1::Form1(const QString& programFolder, QWidget* parent)
     , m_programFolder(programFolder)
 {
     createControls();
+    applyForm1Accessibility(*this);
     connectHandlers();
+    connectGridExtras();
 }
 
 Form1::~Form1() = default;
@@ -37,6 +40,12 @@ void Form1::connectHandlers()
     connectGuarded(Command1, &rt::CommandButton::Click, [this] { Command1_Click(); });
     connectGuarded(flex1, &rt::FlexGrid::DblClick, [this] { flex1_DblClick(); });
     connectGuarded(flex2, &rt::FlexGrid::Click, [this] { flex2_Click(); });
+    connect(flex1, &rt::FlexGrid::KeyPress, this, [this](int keyAscii) {
+        rt::runGuarded([&] { flex1_KeyPress(keyAscii); });
+    });
+    connect(flex2, &rt::FlexGrid::KeyPress, this, [this](int keyAscii) {
+        rt::runGuarded([&] { flex2_KeyPress(keyAscii); });
+    });
     // Control arrays share one handler, told the index of the button that raised the event.
     for (int index = 0; index < int(Option1.size()); ++index)
         connectGuarded(Option1[index], &rt::OptionButton::Click, [this, index] { Option1_Click(index); });

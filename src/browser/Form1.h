@@ -4,6 +4,7 @@
 // toggle or the unload, can run nested inside it; m_refreshRequests makes the older rebuild give up.
 #pragma once
 
+#include "browser/FilterQuery.h"
 #include "runtime/CheckBox.h"
 #include "runtime/ComboBox.h"
 #include "runtime/CommandButton.h"
@@ -16,13 +17,17 @@
 #include "runtime/Shape.h"
 #include "runtime/TextBox.h"
 
+#include <QStringList>
+
 #include <array>
+#include <functional>
 #include <memory>
 #include <vector>
 
+class QMenu;
+
 namespace tervala {
 
-struct FilterState;
 struct ListSide;
 
 class Form1 : public rt::Form {
@@ -74,6 +79,29 @@ public:
     rt::Shape* Shape4;
     rt::Shape* Shape1;
     std::array<rt::Shape*, 4> Shape2;
+
+    // A data cell of a name grid as the grids' extension points see it; row is the grid row, from 1.
+    struct NameCell {
+        Gender gender; // of the grid: flex1 lists the boys, flex2 the girls
+        int row;
+        int column;
+        QString name;
+        QString origin;
+    };
+    // Extension points of the name grids, asked in the order added each time a tooltip or a context menu is
+    // about to show. Tooltip lines go below the cell's own tooltip (its whole text when the cell cuts it off);
+    // a cell whose sources give no line and whose text fits shows no tooltip.
+    using ToolTipLines = std::function<QStringList(const NameCell& cell)>;
+    void addToolTipLines(ToolTipLines lines);
+    // Menu entries go after the window's own entries of the row's context menu.
+    using MenuEntries = std::function<void(QMenu& menu, const NameCell& cell)>;
+    void addMenuEntries(MenuEntries entries);
+
+    // The whole tooltip of data cell (row, col) of grid; empty for none.
+    QString cellToolTip(rt::FlexGrid* grid, int row, int col) const;
+    // The context menu of grid's current row (the row a right click selects, or the row the keyboard is on),
+    // made anew for each request; with no data rows it offers only what needs no row.
+    std::unique_ptr<QMenu> createGridMenu(rt::FlexGrid* grid);
 
 protected:
     void Form_Load() override;
@@ -133,10 +161,17 @@ private:
     void Command1_Click();
     void flex1_DblClick();
     void flex2_Click();
+    void flex1_KeyPress(int keyAscii);
+    void flex2_KeyPress(int keyAscii);
 
     void requestRefreshIfAutomatic();
     void requestRefresh();
     void toggleFavourite(rt::FlexGrid* grid);
+
+    // The grids' keyboard, tooltips and context menus (Form1Grids.cpp).
+    void connectGridExtras();
+    NameCell nameCell(rt::FlexGrid* grid, int row, int col) const;
+    void showNamesOfOrigin(const QString& origin);
 
     void RefreshLists();
     FilterState readFilterControls() const;
@@ -153,6 +188,8 @@ private:
     // Counts refresh requests. A rebuild notes the count when it begins; once the count has moved on, a newer
     // request has rebuilt both lists inside one of its yields, and it gives up at its next check.
     quint64 m_refreshRequests = 0;
+    std::vector<ToolTipLines> m_toolTipLines;
+    std::vector<MenuEntries> m_menuEntries;
 };
 
 } // namespace tervala

@@ -45,6 +45,8 @@ constexpr LetterPlace LetterBar[Form1::LetterCount + 1] = {
 constexpr int NoTab = -1;
 // The point size of the panel captions "MALE" and "FEMALE".
 constexpr double PanelCaptionPointSize = 9.75;
+// The progress bar's blue is fixed, so the box behind it is too: blue on white reads under any desktop palette.
+const QColor ProgressBoxBackColour(255, 255, 255);
 
 } // namespace
 
@@ -177,6 +179,7 @@ Form1::ListPanel Form1::createListPanel(const ListPanelDesign& design)
     made.caption = new rt::Label(made.panel, design.caption, design.title);
     made.caption->setFont(rt::legacyFont(PanelCaptionPointSize, true));
     made.progressBox = new rt::PictureBox(made.panel, design.progressBox);
+    made.progressBox->setBackColor(ProgressBoxBackColour);
     made.progressBox->setVisible(false);
     made.grid = new rt::FlexGrid(made.panel);
     made.grid->setObjectName(design.grid);

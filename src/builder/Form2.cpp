@@ -1,5 +1,6 @@
 #include "builder/Form2.h"
 
+#include "builder/Form2Accessibility.h"
 #include "builder/ListImport.h"
 #include "builder/Merge.h"
 #include "builder/OriginImport.h"
@@ -26,6 +27,7 @@ Form2::Form2(const QString& programFolder, QWidget* parent)
     rt::setTwipsGeometry(Command3, 3360, 315, 900, 1305);
     rt::setTwipsGeometry(Command4, 3900, 1890, 570, 1185);
     setTabOrderByIndex({ { 0, Command1 }, { 1, Command2 }, { 2, Command3 }, { 3, Command4 } });
+    applyForm2Accessibility(*this);
 
     connectGuarded(Command1, &rt::CommandButton::Click, [this] { Command1_Click(); });
     connectGuarded(Command2, &rt::CommandButton::Click, [this] { Command2_Click(); });

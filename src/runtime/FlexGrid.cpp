@@ -3,15 +3,21 @@
 // heights. Row heights live in the model and reach the (hidden) vertical header only while redraw is on.
 #include "runtime/FlexGrid.h"
 
+#include "runtime/Contrast.h"
 #include "runtime/FlexGridModel.h"
+#include "runtime/TextFit.h"
 #include "runtime/Twips.h"
 
+#include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QHeaderView>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QProxyStyle>
+#include <QToolTip>
 
 #include <algorithm>
 
@@ -21,6 +27,8 @@ namespace {
 
 // Added to a caption's text width: the cell's text margins, two pixels on each side.
 constexpr int ColumnPaddingPixels = 4;
+// The least contrast between a text and its background that still reads well (WCAG AA).
+constexpr double MinimumContrast = 4.5;
 
 // The application style with light grey grid lines; styles differ in the grid line colour they pick.
 class GridLineStyle final : public QProxyStyle {
@@ -45,11 +53,10 @@ FlexGrid::FlexGrid(QWidget* parent)
     setModel(m_model);
     setFont(legacyFont(LegacyPointSize));
 
-    // Cells white (the model's default) with window text; header button-face; the area past the cells button-face.
-    QPalette colors = palette();
-    colors.setColor(QPalette::Text, colors.color(QPalette::WindowText));
-    setPalette(colors);
+    // Cells white or shaded with a text colour to match (the model's); header and the area past the cells in the
+    // palette's button colours, so they follow a light or dark desktop.
     viewport()->setBackgroundRole(QPalette::Button);
+    keepSelectionReadable();
     auto* style = new GridLineStyle;
     style->setParent(this);
     setStyle(style);
@@ -219,14 +226,94 @@ void FlexGrid::setRedraw(bool on)
     setUpdatesEnabled(true);
 }
 
+bool FlexGrid::isCellTextCutOff(int row, int col) const
+{
+    Q_ASSERT(row >= 1 && row < rows() && col >= 0 && col < cols());
+    // The cell's text area as the item view lays it out: the grid line off the cell, a text margin on each side.
+    const int gridLine = showGrid() ? 1 : 0;
+    const int margin = style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1;
+    const QSize area(columnWidth(col) - gridLine - 2 * margin, QTableView::rowHeight(row - 1) - gridLine);
+    return !textFits(fontMetrics(), area, textMatrix(row, col), wordWrap());
+}
+
+void FlexGrid::setCellToolTip(std::function<QString(int row, int col)> compose)
+{
+    m_cellToolTip = std::move(compose);
+}
+
+QString FlexGrid::selectedRowsText(bool withHeader) const
+{
+    std::vector<int> selected;
+    for (const QItemSelectionRange& range : selectionModel()->selection()) {
+        for (int row = range.top(); row <= range.bottom(); ++row)
+            selected.push_back(row);
+    }
+    const QString rowsText = m_model->rowsAsTabSeparatedText(std::move(selected));
+    if (!withHeader)
+        return rowsText;
+    QStringList captions;
+    for (int col = 0; col < cols(); ++col)
+        captions.append(m_model->caption(col).trimmed());
+    return rowsText.isEmpty() ? captions.join(u'\t') : captions.join(u'\t') + u'\n' + rowsText;
+}
+
 void FlexGrid::keyPressEvent(QKeyEvent* event)
 {
     if (event->matches(QKeySequence::Copy)) {
-        copySelectedRows();
+        QGuiApplication::clipboard()->setText(selectedRowsText(false));
         event->accept();
         return;
     }
+    const int key = event->key();
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (plain && (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter)) {
+        event->accept();
+        if (rows() > 1)
+            emit KeyPress(key == Qt::Key_Space ? 32 : 13);
+        return;
+    }
     QTableView::keyPressEvent(event);
+}
+
+void FlexGrid::focusInEvent(QFocusEvent* event)
+{
+    const Qt::FocusReason reason = event->reason();
+    const bool byKeyboard
+        = reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason || reason == Qt::ShortcutFocusReason;
+    if (byKeyboard && m_redraw && rows() > 1 && !isRowInSight(m_row)) {
+        int top = rowAt(0) + 1;
+        if (top < rows() - 1 && !isRowInSight(top))
+            ++top; // the row at the top edge is partly scrolled away
+        setRow(std::max(top, 1));
+    }
+    QTableView::focusInEvent(event);
+}
+
+void FlexGrid::contextMenuEvent(QContextMenuEvent* event)
+{
+    event->accept();
+    if (event->reason() != QContextMenuEvent::Keyboard || m_row < 1) {
+        emit ContextMenu(event->globalPos());
+        return;
+    }
+    const QRect cell = visualRect(m_model->index(m_row - 1, m_col));
+    emit ContextMenu(viewport()->mapToGlobal(cell.bottomLeft()));
+}
+
+bool FlexGrid::viewportEvent(QEvent* event)
+{
+    if (event->type() != QEvent::ToolTip)
+        return QTableView::viewportEvent(event);
+    const auto* help = static_cast<QHelpEvent*>(event);
+    const QModelIndex index = indexAt(help->pos());
+    QString text;
+    if (m_cellToolTip && index.isValid() && index.row() < m_model->storedRowCount())
+        text = m_cellToolTip(index.row() + 1, index.column());
+    if (text.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(help->globalPos(), text, viewport(), visualRect(index));
+    return true;
 }
 
 void FlexGrid::applyColumnWidths()
@@ -276,14 +363,38 @@ bool FlexGrid::takeCurrentCell(const QModelIndex& index)
     return true;
 }
 
-void FlexGrid::copySelectedRows()
+void FlexGrid::changeEvent(QEvent* event)
 {
-    std::vector<int> selected;
-    for (const QItemSelectionRange& range : selectionModel()->selection()) {
-        for (int row = range.top(); row <= range.bottom(); ++row)
-            selected.push_back(row);
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        keepSelectionReadable();
+}
+
+// Selected rows keep the palette's highlight; their text turns black or white where the palette's own highlighted
+// text would read poorly on it. Setting the palette raises PaletteChange again, which then finds nothing to do.
+void FlexGrid::keepSelectionReadable()
+{
+    const QPalette inherited = parentWidget() ? parentWidget()->palette() : QApplication::palette(this);
+    QPalette colors = palette();
+    bool changed = false;
+    for (const QPalette::ColorGroup group : { QPalette::Active, QPalette::Inactive }) {
+        const QColor highlight = inherited.color(group, QPalette::Highlight);
+        QColor text = inherited.color(group, QPalette::HighlightedText);
+        if (contrastRatio(text, highlight) < MinimumContrast)
+            text = readableTextColor(highlight);
+        if (colors.color(group, QPalette::HighlightedText) != text) {
+            colors.setColor(group, QPalette::HighlightedText, text);
+            changed = true;
+        }
     }
-    QGuiApplication::clipboard()->setText(m_model->rowsAsTabSeparatedText(std::move(selected)));
+    if (changed)
+        setPalette(colors);
+}
+
+bool FlexGrid::isRowInSight(int row) const
+{
+    const int top = rowViewportPosition(row - 1);
+    return top >= 0 && top + QTableView::rowHeight(row - 1) <= viewport()->height();
 }
 
 } // namespace tervala::rt

@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QTableView>
 
+#include <functional>
 #include <vector>
 
 namespace tervala::rt {
@@ -59,14 +60,37 @@ public:
     bool redraw() const;
     void setRedraw(bool on);
 
+    // True when the text of data cell (row, col) does not show whole where the grid draws it: too wide for its
+    // column, or wrapped onto more lines than its row's height holds.
+    bool isCellTextCutOff(int row, int col) const;
+    // Composes the tooltip of data cell (row, col), shown while the mouse rests on it; an empty text shows none.
+    // Without a composer no cell has a tooltip.
+    void setCellToolTip(std::function<QString(int row, int col)> compose);
+
+    // The selected data rows, one line each with its cells joined by tabs, in row order; withHeader puts the
+    // captions, trimmed, in a first line.
+    QString selectedRowsText(bool withHeader) const;
+
 signals:
     // After a click or double click on a data cell; the current cell is then that cell.
     void Click();
     void DblClick();
+    // Space (keyAscii 32) or Enter (13) pressed on the grid while it holds data rows; it acts on the current cell.
+    void KeyPress(int keyAscii);
+    // A context menu asked for by a right click (which first makes its cell current) or by the keyboard, to be
+    // shown at globalPos: under the pointer, or below the current cell.
+    void ContextMenu(const QPoint& globalPos);
 
 protected:
-    // Ctrl+C copies the selected rows as tab-separated text; other keys as in QTableView (Ctrl+A selects all).
+    // Ctrl+C copies the selected rows as tab-separated text; Space and Enter raise KeyPress; other keys as in
+    // QTableView (Ctrl+A selects all, a letter moves to the next name starting with it).
     void keyPressEvent(QKeyEvent* event) override;
+    // The keyboard arriving by Tab or a shortcut lands on a row in sight: a current row scrolled out of view
+    // moves to the top visible row.
+    void focusInEvent(QFocusEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void applyColumnWidths();
@@ -74,7 +98,8 @@ private:
     void clampCurrentCell();
     void showCurrentCell();
     bool takeCurrentCell(const QModelIndex& index);
-    void copySelectedRows();
+    bool isRowInSight(int row) const;
+    void keepSelectionReadable();
 
     FlexGridModel* m_model;
     int m_row = 0; // grid row: 0 only while there are no data rows
@@ -82,6 +107,7 @@ private:
     bool m_redraw = true;
     // Widths in pixels from the last format string, until the view shows its columns; then empty.
     std::vector<int> m_columnWidths;
+    std::function<QString(int row, int col)> m_cellToolTip;
 };
 
 } // namespace tervala::rt

@@ -2,6 +2,8 @@
 // O(1) and store the caller's string as is. data() only slices one short line: it runs for every painted cell.
 #include "runtime/FlexGridModel.h"
 
+#include "runtime/Contrast.h"
+
 #include <algorithm>
 
 namespace tervala::rt {
@@ -54,6 +56,9 @@ QVariant FlexGridModel::data(const QModelIndex& index, int role) const
         return pieceAt(m_rows[index.row()].cells, index.column()).toString();
     case Qt::BackgroundRole:
         return backColor(index.row(), index.column());
+    case Qt::ForegroundRole:
+        // Every cell has a background of its own, not the palette's, so its text colour cannot be the palette's.
+        return readableTextColor(backColor(index.row(), index.column()));
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(m_columns[index.column()].centred ? Qt::AlignCenter
                                                                      : Qt::AlignLeft | Qt::AlignVCenter);
@@ -69,6 +74,9 @@ QVariant FlexGridModel::headerData(int section, Qt::Orientation orientation, int
     switch (role) {
     case Qt::DisplayRole:
         return m_columns[section].caption;
+    case Qt::AccessibleTextRole:
+        // The blanks after a caption set its column's width; a listener need not hear them.
+        return m_columns[section].caption.trimmed();
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(m_columns[section].centred ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
     default:

@@ -44,6 +44,14 @@ void PictureBox::drawBox(int x1, int y1, int x2, int y2, const QColor& color, bo
     scheduleRepaintCheck();
 }
 
+void PictureBox::setBackColor(const QColor& color)
+{
+    if (color == m_backColor)
+        return;
+    m_backColor = color;
+    update();
+}
+
 int PictureBox::widthTwips() const
 {
     return pixelsToTwips(width());
@@ -83,6 +91,8 @@ void PictureBox::paintEvent(QPaintEvent*)
     QPainter painter(this);
     qDrawShadePanel(&painter, rect(), palette(), true, FrameWidth);
     painter.setClipRect(rect().adjusted(FrameWidth, FrameWidth, -FrameWidth, -FrameWidth));
+    if (m_backColor.isValid())
+        painter.fillRect(rect(), m_backColor);
     painter.translate(FrameWidth, FrameWidth);
     for (const Box& box : m_boxes) {
         if (box.filled) {

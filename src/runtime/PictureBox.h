@@ -24,6 +24,9 @@ public:
     // Draws a rectangle with corners (x1, y1) and (x2, y2), both included, in twips from the top-left corner
     // inside the frame; filled paints its inside too, otherwise only its border.
     void drawBox(int x1, int y1, int x2, int y2, const QColor& color, bool filled);
+    // The colour inside the frame, behind the drawings; invalid (the default) lets the container's background show.
+    QColor backColor() const { return m_backColor; }
+    void setBackColor(const QColor& color);
     // Outer size, frame included.
     int widthTwips() const;
     int heightTwips() const;
@@ -46,6 +49,7 @@ private:
     std::vector<Box> m_boxes; // in drawing order; none is hidden by a later one
     std::vector<Box> m_shown; // m_boxes when update() was last called
     QBasicTimer m_repaintCheck; // active while a check is due
+    QColor m_backColor;
 };
 
 } // namespace tervala::rt

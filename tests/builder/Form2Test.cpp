@@ -4,6 +4,7 @@
 
 #include "BuilderFixture.h"
 
+#include <QAccessible>
 #include <QMetaObject>
 
 #include <functional>
@@ -98,4 +99,29 @@ TEST_F(Form2Window, ChainFromListPagesToNames)
     click(m_form->Command4);
     EXPECT_EQ(m_errors, QStringList());
     EXPECT_EQ(rows("namabayi"), QStringList({ "Zoe|life|Greek.htm|F", "Iris|rainbow|Greek.htm|F" }));
+}
+
+// A screen reader names each button by the stage it runs; the captions stay the designer's.
+TEST_F(Form2Window, ButtonsAreNamedByTheirStage)
+{
+    const struct {
+        tervala::rt::CommandButton* tervala::Form2::*button;
+        const char* caption;
+        const char* name;
+    } buttons[] = {
+        { &tervala::Form2::Command1, "Command1", "Import origin pages" },
+        { &tervala::Form2::Command2, "Command2", "Import list pages" },
+        { &tervala::Form2::Command3, "Command3", "Clean the imported names" },
+        { &tervala::Form2::Command4, "Command4", "Merge into the name table" },
+    };
+    for (const auto& expected : buttons) {
+        tervala::rt::CommandButton* button = (*m_form).*expected.button;
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(button);
+        ASSERT_NE(accessible, nullptr);
+        EXPECT_EQ(accessible->text(QAccessible::Name), QString(expected.name));
+        EXPECT_FALSE(accessible->text(QAccessible::Description).isEmpty());
+        EXPECT_EQ(button->text(), QString(expected.caption));
+    }
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(m_form.get())->text(QAccessible::Name),
+              QString("Name data builder"));
 }

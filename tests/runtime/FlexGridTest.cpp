@@ -1,16 +1,19 @@
 // The flex grid as the program drives it: format string, rows and tabs, heights in twips, colours through the
-// current cell, the redraw switch, clicks and copying rows. A model tester watches every change the view sees.
+// current cell, the redraw switch, clicks, keys, tooltips and copying rows. A model tester watches every change the
+// view sees.
 #include "runtime/FlexGrid.h"
 
 #include "TestSupport.h"
 #include "runtime/FlexGridModel.h"
 
 #include <QAbstractItemModelTester>
+#include <QApplication>
 #include <QClipboard>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolTip>
 
 #include <gtest/gtest.h>
 
@@ -135,4 +138,76 @@ TEST_F(FlexGridTest, AddItemSplitsAtTabsAndCopyJoinsSelectedRows)
     QTest::keyClick(&grid, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClick(&grid, Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QString("A\tB \tC\t\nZoë\t\t\t\n1\t2\t3\t4"));
+}
+
+TEST_F(FlexGridTest, SpaceAndEnterRaiseKeyPressOnDataRowsOnly)
+{
+    show();
+    QSignalSpy keys(&grid, &FlexGrid::KeyPress);
+    load({});
+    QTest::keyClick(&grid, Qt::Key_Space);
+    load({ "a", "b", "c" });
+    grid.setRow(2);
+    QTest::keyClick(&grid, Qt::Key_Space);
+    QTest::keyClick(&grid, Qt::Key_Return);
+    QTest::keyClick(&grid, Qt::Key_Enter, Qt::KeypadModifier);
+    QTest::keyClick(&grid, Qt::Key_Space, Qt::ControlModifier);
+    ASSERT_EQ(keys.count(), 3);
+    EXPECT_EQ(keys[0][0].toInt(), 32);
+    EXPECT_EQ(keys[1][0].toInt(), 13);
+    EXPECT_EQ(grid.row(), 2);
+}
+
+TEST_F(FlexGridTest, TabIntoTheGridLandsOnARowInSight)
+{
+    QStringList texts;
+    for (int i = 1; i <= 100; ++i)
+        texts << QString("name %1").arg(i);
+    load(texts);
+    grid.setRow(99);
+    show();
+    QFocusEvent byTab(QEvent::FocusIn, Qt::TabFocusReason);
+    QApplication::sendEvent(&grid, &byTab);
+    EXPECT_EQ(grid.row(), 1);
+    EXPECT_EQ(grid.currentIndex().row(), 0);
+    QTest::keyClick(&grid, Qt::Key_Down);
+    EXPECT_EQ(grid.row(), 2);
+
+    // A row already in sight stays current.
+    grid.setRow(3);
+    QApplication::sendEvent(&grid, &byTab);
+    EXPECT_EQ(grid.row(), 3);
+}
+
+TEST_F(FlexGridTest, CutOffCellsAndTheirTooltip)
+{
+    const QString longMeaning = QString("a meaning of many words ").repeated(8);
+    load({ "Aino\tshort", "Eino\t" + longMeaning, "Veikko\t" + longMeaning });
+    grid.setRowHeight(3, 15000);
+    grid.setColumnWidth(0, 10);
+    show();
+    EXPECT_TRUE(grid.isCellTextCutOff(1, 0));
+    EXPECT_FALSE(grid.isCellTextCutOff(1, 1));
+    EXPECT_TRUE(grid.isCellTextCutOff(2, 1));
+    EXPECT_FALSE(grid.isCellTextCutOff(3, 1)); // wrapped within a tall row
+
+    grid.setCellToolTip(
+        [this](int row, int col) { return grid.isCellTextCutOff(row, col) ? grid.textMatrix(row, col) : QString(); });
+    QHelpEvent help(QEvent::ToolTip, cellCentre(2, 1), grid.viewport()->mapToGlobal(cellCentre(2, 1)));
+    QApplication::sendEvent(grid.viewport(), &help);
+    EXPECT_EQ(QToolTip::text(), longMeaning);
+    QToolTip::hideText();
+    EXPECT_TRUE(QTest::qWaitFor([] { return !QToolTip::isVisible(); }));
+    QHelpEvent onFitting(QEvent::ToolTip, cellCentre(1, 1), grid.viewport()->mapToGlobal(cellCentre(1, 1)));
+    QApplication::sendEvent(grid.viewport(), &onFitting);
+    EXPECT_FALSE(QToolTip::isVisible());
+}
+
+TEST_F(FlexGridTest, SelectedRowsWithTrimmedCaptionsAsHeader)
+{
+    load({ "Aino\tone\tFinnish\tV", "Eino\ttwo\tFinnish\t" });
+    show();
+    grid.selectAll();
+    EXPECT_EQ(grid.selectedRowsText(true),
+              QString("Name\tMeaning\tOrigin\tFav\nAino\tone\tFinnish\tV\nEino\ttwo\tFinnish\t"));
 }
