@@ -17,6 +17,7 @@ Form1::Form1(const QString& programFolder, QWidget* parent)
     applyForm1Accessibility(*this);
     connectHandlers();
     connectGridExtras();
+    connectFavouriteUndo();
 }
 
 Form1::~Form1() = default;
@@ -163,8 +164,16 @@ void Form1::toggleFavourite(rt::FlexGrid* grid)
     if (row < 1)
         return;
     const QString name = grid->textMatrix(row, 0);
-    connection().execute("update namabayi set fav=not fav where nama='" + quoteSql(name) + "'");
+    const QString sql = "update namabayi set fav=not fav where nama='" + quoteSql(name) + "'";
+    connection().execute(sql);
     // The mark flips only once the statement has run, so a failed update leaves it as it was.
+    flipMark(grid, row);
+    m_favouriteChanges.push_back({ sql, name, {}, {}, grid, row, m_refreshRequests });
+    m_undoFavourite->setEnabled(true);
+}
+
+void Form1::flipMark(rt::FlexGrid* grid, int row)
+{
     const bool marked = grid->textMatrix(row, FavouriteColumn) == FavouriteMark;
     grid->setTextMatrix(row, FavouriteColumn, marked ? QString() : FavouriteMark);
 }

@@ -22,8 +22,10 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
+class QAction;
 class QMenu;
 
 namespace tervala {
@@ -168,6 +170,24 @@ private:
     void requestRefresh();
     void toggleFavourite(rt::FlexGrid* grid);
 
+    // Favourite changes that Ctrl+Z takes back, one at a time (Form1Favourites.cpp). Every change flips fav with
+    // one statement, so sending it again reverts it.
+    struct FavouriteChange {
+        QString sql;
+        QString name;
+        QString origin; // empty when every origin of the name changed
+        std::optional<Gender> gender; // none when both genders changed
+        rt::FlexGrid* grid; // the grid and row whose mark flipped with the change; row 0 when no single row did
+        int row;
+        quint64 generation; // m_refreshRequests when made: a newer rebuild may have moved that row
+    };
+    void connectFavouriteUndo();
+    void undoFavouriteChange();
+    // Flips the marks of the rows that show a change: its own row while the grid still holds it, else every row
+    // of the grids of its gender that shows its name (and origin, when it has one).
+    void flipMarksOf(const FavouriteChange& change);
+    void flipMark(rt::FlexGrid* grid, int row);
+
     // The grids' keyboard, tooltips and context menus (Form1Grids.cpp).
     void connectGridExtras();
     NameCell nameCell(rt::FlexGrid* grid, int row, int col) const;
@@ -190,6 +210,8 @@ private:
     quint64 m_refreshRequests = 0;
     std::vector<ToolTipLines> m_toolTipLines;
     std::vector<MenuEntries> m_menuEntries;
+    std::vector<FavouriteChange> m_favouriteChanges; // the latest last
+    QAction* m_undoFavourite;
 };
 
 } // namespace tervala

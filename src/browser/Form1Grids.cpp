@@ -98,6 +98,8 @@ std::unique_ptr<QMenu> Form1::createGridMenu(rt::FlexGrid* grid)
         showNamesOfOrigin(origin);
     })->setEnabled(onName && Combo1->findText(cell.origin) >= 0);
 
+    menu->addAction(m_undoFavourite);
+
     if (onName && !m_menuEntries.empty()) {
         menu->addSeparator();
         for (const MenuEntries& source : m_menuEntries)

@@ -176,3 +176,47 @@ TEST_F(Form1Grids, AnEmptyGridOffersNoRowEntries)
         EXPECT_FALSE(menu->findChild<QAction*>(name)->isEnabled());
     }
 }
+
+// Ctrl+Z takes the changes back one at a time, latest first, with the statement each change sent; after a rebuild
+// it finds the rows that now show the name.
+TEST_F(Form1Grids, CtrlZUndoesFavouriteChangesOneAtATime)
+{
+    Form1& form = start();
+    const int adam = rowOf(form.flex1, "Adam");
+    const int aino = rowOf(form.flex2, "Aino");
+    form.flex1->setFocus();
+    form.flex1->setRow(adam);
+    QTest::keyClick(form.flex1, Qt::Key_Space);
+    QTest::mouseClick(form.flex2->viewport(), Qt::LeftButton, {}, cellCentre(form.flex2, aino, 0));
+    ASSERT_EQ(favourites(), QStringList({ "Adam M", "Aino F" }));
+    takeTrace();
+
+    QTest::keyClick(form.flex2, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(takeTrace(), QStringList { toggleSql("Aino") });
+    EXPECT_EQ(form.flex2->textMatrix(aino, 3), QString());
+    EXPECT_EQ(form.flex1->textMatrix(adam, 3), QString("V"));
+    QTest::keyClick(form.flex2, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(takeTrace(), QStringList { toggleSql("Adam") });
+    EXPECT_EQ(form.flex1->textMatrix(adam, 3), QString());
+    QTest::keyClick(form.flex2, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(takeTrace(), QStringList());
+    EXPECT_EQ(favourites(), QStringList());
+
+    // Both Ariels flip; once the lists are rebuilt both show the mark, and the undo clears both.
+    form.flex2->setRow(rowOf(form.flex2, "Ariel"));
+    QTest::keyClick(form.flex2, Qt::Key_Space);
+    form.Option2[1]->click();
+    EXPECT_EQ(form.flex1->textMatrix(rowOf(form.flex1, "Ariel"), 3), QString("V"));
+    takeTrace();
+    // A text box keeps Ctrl+Z for its own text.
+    form.Text2->setFocus();
+    QTest::keyClick(form.Text2, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(takeTrace(), QStringList());
+    form.flex1->setFocus();
+    QTest::keyClick(form.flex1, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(takeTrace(), QStringList { toggleSql("Ariel") });
+    EXPECT_EQ(form.flex1->textMatrix(rowOf(form.flex1, "Ariel"), 3), QString());
+    EXPECT_EQ(form.flex2->textMatrix(rowOf(form.flex2, "Ariel"), 3), QString());
+    EXPECT_EQ(favourites(), QStringList());
+    EXPECT_EQ(m_errors, QStringList());
+}
