@@ -4,6 +4,7 @@
 // program folder holds both database files: the executable's folder in a build tree, the user's data folder
 // when installed (see namedb/ProgramFolder.h).
 #include "browser/Form1.h"
+#include "browser/PopularityEntries.h"
 #include "builder/Form2.h"
 #include "namedb/ProgramFolder.h"
 #include "popularity/PopularityImport.h"
@@ -126,6 +127,7 @@ int main(int argc, char* argv[])
     }
 
     tervala::Form1 browser(programFolder);
+    tervala::addPopularityEntries(browser, programFolder);
     // A missing or broken ter.va is an unhandled error of the load handler: reported, and the program ends
     // before the window shows.
     browser.load();

@@ -1,0 +1,92 @@
+// One shared PopularitySource serves both extension points. A lookup that fails (a damaged file) says so in
+// its own line and leaves the window running: the file is an optional extra, and the names still show.
+#include "browser/PopularityEntries.h"
+
+#include "browser/Form1.h"
+#include "browser/PopularityChart.h"
+#include "popularity/PopularityFile.h"
+#include "popularity/PopularityText.h"
+#include "runtime/DbError.h"
+#include "runtime/UnhandledError.h"
+
+#include <QAction>
+#include <QMenu>
+
+#include <memory>
+
+namespace tervala {
+
+namespace {
+
+constexpr int NameColumn = 0;
+
+Sex sexOf(Gender gender)
+{
+    return gender == Gender::Female ? Sex::Female : Sex::Male;
+}
+
+// popularity.db of one folder, opened at the first request that finds it.
+class PopularitySource {
+public:
+    explicit PopularitySource(QString folder)
+        : m_folder(std::move(folder))
+    {
+    }
+
+    // The open file, or nullptr while the folder holds none. Throws DbError when the file is no popularity file.
+    PopularityFile* file()
+    {
+        if (!m_file)
+            m_file = PopularityFile::openIn(m_folder);
+        return m_file.get();
+    }
+
+private:
+    QString m_folder;
+    std::unique_ptr<PopularityFile> m_file;
+};
+
+} // namespace
+
+void addPopularityEntries(Form1& browser, const QString& programFolder)
+{
+    auto source = std::make_shared<PopularitySource>(programFolder);
+
+    browser.addToolTipLines([source](const Form1::NameCell& cell) -> QStringList {
+        if (cell.column != NameColumn)
+            return {};
+        try {
+            PopularityFile* file = source->file();
+            if (!file)
+                return {};
+            const Sex sex = sexOf(cell.gender);
+            return { popularityLine(file->history(cell.name, sex), sex, file->note()) };
+        } catch (const rt::DbError& error) {
+            return { QObject::tr("US: %1 cannot be read: %2").arg(PopularityFileName, error.message()) };
+        }
+    });
+
+    browser.addMenuEntries([source, &browser](QMenu& menu, const Form1::NameCell& cell) {
+        try {
+            if (!source->file())
+                return;
+        } catch (const rt::DbError&) {
+            return; // the name's tooltip tells why; the menu offers no chart of a file it cannot read
+        }
+        QAction* entry = menu.addAction(QObject::tr("&Popularity over time…"));
+        entry->setObjectName(QStringLiteral("popularityChart"));
+        QObject::connect(entry, &QAction::triggered, &browser, [source, &browser, name = cell.name] {
+            rt::runGuarded([&] {
+                PopularityFile* file = source->file();
+                auto* chart = new PopularityChart(name,
+                                                  file->history(name, Sex::Female),
+                                                  file->history(name, Sex::Male),
+                                                  file->note(),
+                                                  &browser);
+                chart->show();
+            });
+        });
+    });
+}
+
+} // namespace tervala
