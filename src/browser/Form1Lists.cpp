@@ -101,7 +101,7 @@ bool Form1::loadList(const FilterState& filter, const ListSide& side, quint64 ge
     int i = 1; // the grid row being appended
     for (; !rows.eof(); rows.moveNext()) {
         side.progressBox->cls();
-        side.progressBox->drawBox(0, 0, qRound(progressBarWidth(i, total, boxWidth)), barHeight, BarColour, true);
+        side.progressBox->fillBox(0, 0, qRound(progressBarWidth(i, total, boxWidth)), barHeight, BarColour);
         if (isSuperseded(generation))
             return false;
 

@@ -1,15 +1,12 @@
 // Check boxes over QCheckBox.
 #include "runtime/CheckBox.h"
 
-#include "runtime/ControlName.h"
-
 namespace tervala::rt {
 
-CheckBox::CheckBox(QWidget* parent, const QString& name, int index)
+CheckBox::CheckBox(QWidget* parent, const QString& name)
     : QCheckBox(parent)
-    , m_index(index)
 {
-    setObjectName(controlName(name, index));
+    setObjectName(name);
     connect(this, &QAbstractButton::toggled, this, &CheckBox::Click);
 }
 

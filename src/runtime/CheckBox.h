@@ -9,19 +9,14 @@ namespace tervala::rt {
 class CheckBox : public QCheckBox {
     Q_OBJECT
 public:
-    // index is the position in a control array, -1 for a lone box.
-    CheckBox(QWidget* parent, const QString& name, int index = -1);
+    CheckBox(QWidget* parent, const QString& name);
 
-    int index() const { return m_index; }
     int value() const { return isChecked() ? 1 : 0; }
     // value must be 0 or 1.
     void setValue(int value);
 
 signals:
     void Click();
-
-private:
-    int m_index;
 };
 
 } // namespace tervala::rt

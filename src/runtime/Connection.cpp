@@ -200,11 +200,6 @@ void Connection::open(const QString& connectionString, const QString& userName, 
     dropTransientIndexes(*this);
 }
 
-bool Connection::isOpen() const
-{
-    return m_handle != nullptr;
-}
-
 void Connection::close()
 {
     m_handle.reset();
@@ -262,11 +257,6 @@ Recordset Connection::run(const QString& statement, const QVariantList& values)
     }
     table->squeeze();
     return Recordset(std::move(table));
-}
-
-QString Connection::fileName() const
-{
-    return m_handle ? m_handle->fileName : QString();
 }
 
 } // namespace tervala::rt

@@ -25,7 +25,6 @@ public:
     // file is missing, locked or not a database. Opening an open connection closes it first.
     // Opening drops every index named TransientIndexPrefix...: one that a program which died left behind.
     void open(const QString& connectionString, const QString& userName = {}, const QString& password = {});
-    bool isOpen() const;
     // Closing a closed connection does nothing. Recordsets already returned stay readable.
     void close();
 
@@ -38,9 +37,6 @@ public:
     // Runs a statement of the program's own upkeep of the file (an index made or dropped), which is none of the
     // statements of the program's actions and so is not traced. Otherwise as execute().
     Recordset executeUntraced(const QString& statement);
-
-    // The file name of the open database, as the trace writes it.
-    QString fileName() const;
 
 private:
     Recordset run(const QString& statement, const QVariantList& values);

@@ -192,20 +192,10 @@ void FlexGrid::setCellBackColor(const QColor& color)
         m_model->setBackColor(m_row - 1, m_col, color);
 }
 
-QColor FlexGrid::cellBackColor() const
-{
-    return cellBackColor(m_row, m_col);
-}
-
 QColor FlexGrid::cellBackColor(int row, int col) const
 {
     Q_ASSERT(row >= 0 && row < rows() && col >= 0 && col < cols());
     return row == 0 ? palette().color(QPalette::Button) : m_model->backColor(row - 1, col);
-}
-
-bool FlexGrid::redraw() const
-{
-    return m_redraw;
 }
 
 void FlexGrid::setRedraw(bool on)

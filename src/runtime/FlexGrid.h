@@ -54,10 +54,8 @@ public:
 
     // Background colour of the current cell; cells never set are white, header cells are button-face.
     void setCellBackColor(const QColor& color);
-    QColor cellBackColor() const;
     QColor cellBackColor(int row, int col) const;
 
-    bool redraw() const;
     void setRedraw(bool on);
 
     // True when the text of data cell (row, col) does not show whole where the grid draws it: too wide for its

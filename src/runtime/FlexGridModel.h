@@ -29,7 +29,6 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
     Qt::ItemFlags flags(const QModelIndex& index) const override;
 
-    bool isFrozen() const { return m_frozen; }
     void setFrozen(bool frozen);
 
     int storedColumnCount() const { return int(m_columns.size()); }

@@ -7,7 +7,6 @@ namespace tervala::rt {
 
 Label::Label(QWidget* parent, const QString& name, const QString& caption, int index)
     : QLabel(parent)
-    , m_index(index)
 {
     setObjectName(controlName(name, index));
     setTextFormat(Qt::PlainText);

@@ -11,11 +11,6 @@ class Label : public QLabel {
 public:
     // index is the position in a control array, -1 for a lone label.
     Label(QWidget* parent, const QString& name, const QString& caption, int index = -1);
-
-    int index() const { return m_index; }
-
-private:
-    int m_index;
 };
 
 } // namespace tervala::rt

@@ -7,7 +7,6 @@ namespace tervala::rt {
 
 OptionButton::OptionButton(QWidget* parent, const QString& name, int index)
     : QRadioButton(parent)
-    , m_index(index)
 {
     setObjectName(controlName(name, index));
     connect(this, &QAbstractButton::toggled, this, [this](bool checked) {

@@ -13,16 +13,12 @@ public:
     // index is the position in a control array, -1 for a lone button.
     OptionButton(QWidget* parent, const QString& name, int index = -1);
 
-    int index() const { return m_index; }
     bool value() const { return isChecked(); }
     // setValue(false) on the selected button leaves the whole group unselected.
     void setValue(bool on);
 
 signals:
     void Click();
-
-private:
-    int m_index;
 };
 
 } // namespace tervala::rt

@@ -32,15 +32,12 @@ void PictureBox::cls()
     scheduleRepaintCheck();
 }
 
-void PictureBox::drawBox(int x1, int y1, int x2, int y2, const QColor& color, bool filled)
+void PictureBox::fillBox(int x1, int y1, int x2, int y2, const QColor& color)
 {
     const QRect pixels(QPoint(twipsToPixels(std::min(x1, x2)), twipsToPixels(std::min(y1, y2))),
                        QPoint(twipsToPixels(std::max(x1, x2)), twipsToPixels(std::max(y1, y2))));
-    const Box box { pixels, color, filled };
-    std::erase_if(m_boxes, [&box](const Box& earlier) {
-        return earlier == box || (box.filled && box.pixels.contains(earlier.pixels));
-    });
-    m_boxes.push_back(box);
+    std::erase_if(m_boxes, [&pixels](const Box& earlier) { return pixels.contains(earlier.pixels); });
+    m_boxes.push_back({ pixels, color });
     scheduleRepaintCheck();
 }
 
@@ -94,16 +91,8 @@ void PictureBox::paintEvent(QPaintEvent*)
     if (m_backColor.isValid())
         painter.fillRect(rect(), m_backColor);
     painter.translate(FrameWidth, FrameWidth);
-    for (const Box& box : m_boxes) {
-        if (box.filled) {
-            painter.fillRect(box.pixels, box.color);
-        } else {
-            painter.setPen(box.color);
-            painter.setBrush(Qt::NoBrush);
-            // A one-pixel pen draws one pixel beyond the right and bottom of the rectangle it is given.
-            painter.drawRect(box.pixels.adjusted(0, 0, -1, -1));
-        }
-    }
+    for (const Box& box : m_boxes)
+        painter.fillRect(box.pixels, box.color);
 }
 
 } // namespace tervala::rt

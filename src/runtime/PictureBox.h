@@ -1,8 +1,8 @@
 // A framed box used as a container for other controls and as a drawing surface (the progress bar).
-// Drawings are kept until cls() and repainted from the list; a box hidden by a later one is dropped, so
+// Drawings are kept until cls() and repainted from the list; a box covered by a later one is dropped, so
 // redrawing the same or a growing bar keeps the list short. The widget is repainted only when the picture
 // changes in pixels, because the progress bar is redrawn for every row of a load; the check for a change runs
-// from a zero timer, so the many cls() and drawBox() calls between two event dispatcher polls cost one check.
+// from a zero timer, so the many cls() and fillBox() calls between two event dispatcher polls cost one check.
 #pragma once
 
 #include <QBasicTimer>
@@ -21,9 +21,9 @@ public:
 
     // Clears all drawings.
     void cls();
-    // Draws a rectangle with corners (x1, y1) and (x2, y2), both included, in twips from the top-left corner
-    // inside the frame; filled paints its inside too, otherwise only its border.
-    void drawBox(int x1, int y1, int x2, int y2, const QColor& color, bool filled);
+    // Paints the rectangle with corners (x1, y1) and (x2, y2), both included, in twips from the top-left corner
+    // inside the frame.
+    void fillBox(int x1, int y1, int x2, int y2, const QColor& color);
     // The colour inside the frame, behind the drawings; invalid (the default) lets the container's background show.
     QColor backColor() const { return m_backColor; }
     void setBackColor(const QColor& color);
@@ -39,14 +39,13 @@ private:
     struct Box {
         QRect pixels; // from the top-left corner inside the frame
         QColor color;
-        bool filled;
         bool operator==(const Box&) const = default;
     };
 
     void scheduleRepaintCheck();
     void repaintIfChanged();
 
-    std::vector<Box> m_boxes; // in drawing order; none is hidden by a later one
+    std::vector<Box> m_boxes; // in drawing order; none is covered by a later one
     std::vector<Box> m_shown; // m_boxes when update() was last called
     QBasicTimer m_repaintCheck; // active while a check is due
     QColor m_backColor;

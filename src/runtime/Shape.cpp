@@ -9,7 +9,6 @@ namespace tervala::rt {
 
 Shape::Shape(QWidget* parent, const QString& name, int index)
     : QWidget(parent)
-    , m_index(index)
 {
     setObjectName(controlName(name, index));
     setAttribute(Qt::WA_TransparentForMouseEvents);

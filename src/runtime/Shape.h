@@ -13,14 +13,12 @@ public:
     // index is the position in a control array, -1 for a lone shape.
     Shape(QWidget* parent, const QString& name, int index = -1);
 
-    int index() const { return m_index; }
     void setBorderColor(const QColor& color);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    int m_index;
     QColor m_borderColor = Qt::black;
 };
 
