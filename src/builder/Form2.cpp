@@ -70,7 +70,11 @@ rt::Connection& Form2::connection()
 
 StageRun Form2::startStage()
 {
-    return StageRun(connection(), m_programFolder, [this](const QString& caption) { setCaption(caption); });
+    return StageRun(
+        connection(),
+        m_programFolder,
+        [this](const QString& caption) { setCaption(caption); },
+        [this] { return isUnloaded(); });
 }
 
 } // namespace tervala

@@ -1,6 +1,7 @@
 // The builder window: four buttons, each running one stage of the name data builder over the staging
 // database "db17000.mdb" in the program folder, inside its click. The buttons stay enabled while a stage runs,
 // so a click during a stage's yield runs another stage nested in it; the stages allow that (see StageRun).
+// Closing the window ends every running stage at its next yield.
 #pragma once
 
 #include "runtime/Form.h"

@@ -3,14 +3,19 @@
 #include "namedb/ConnectionString.h"
 #include "runtime/Connection.h"
 #include "runtime/DoEvents.h"
+#include "runtime/UnhandledError.h"
 #include "runtime/WindowsPath.h"
 
 namespace tervala {
 
-StageRun::StageRun(rt::Connection& connection, const QString& programFolder, CaptionSetter setCaption)
+StageRun::StageRun(rt::Connection& connection,
+                   const QString& programFolder,
+                   CaptionSetter setCaption,
+                   ClosedTest windowClosed)
     : m_connection(connection)
     , m_programFolder(programFolder)
     , m_setCaption(std::move(setCaption))
+    , m_windowClosed(std::move(windowClosed))
 {
     m_connection.open(jetConnectionString(m_programFolder, StagingDatabaseFile));
 }
@@ -46,6 +51,8 @@ void StageRun::progress(const QString& caption)
 {
     m_setCaption(caption);
     rt::doEvents();
+    if (m_windowClosed())
+        throw rt::WindowClosed();
 }
 
 void StageRun::finish()

@@ -20,10 +20,15 @@ class Connection;
 class StageRun {
 public:
     using CaptionSetter = std::function<void(const QString&)>;
+    using ClosedTest = std::function<bool()>;
 
     // Opens connection on the staging database in programFolder. An open connection is closed and reopened, so a
     // stage started during another stage's yield works on it too: the other stage's rows are already fetched.
-    StageRun(rt::Connection& connection, const QString& programFolder, CaptionSetter setCaption);
+    // windowClosed tells whether the window was closed; a stage ends at the first yield that finds it so.
+    StageRun(rt::Connection& connection,
+             const QString& programFolder,
+             CaptionSetter setCaption,
+             ClosedTest windowClosed);
 
     QString programFolder() const { return m_programFolder; }
     // A fixed Windows path of the builder as a host path below the program folder.
@@ -38,6 +43,7 @@ public:
     void forEachRow(const QString& table, const std::function<void(const StagingRow&)>& rowStep);
 
     // Sets the window caption, then lets the window handle waiting messages; a click may run a stage meanwhile.
+    // Throws rt::WindowClosed when the window was closed meanwhile (or before).
     void progress(const QString& caption);
     // The completion notice of the page imports: the caption "selesai", no yield.
     void finish();
@@ -46,6 +52,7 @@ private:
     rt::Connection& m_connection;
     QString m_programFolder;
     CaptionSetter m_setCaption;
+    ClosedTest m_windowClosed;
 };
 
 } // namespace tervala

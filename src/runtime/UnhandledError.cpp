@@ -56,6 +56,8 @@ void runGuarded(const std::function<void()>& body)
 {
     try {
         body();
+    } catch (const WindowClosed&) {
+        // The user closed the window during the work: that is its end, not a failure.
     } catch (const DbError& error) {
         reportUnhandledError(QString::number(error.code()), error.message());
     } catch (const FileError& error) {

@@ -125,3 +125,17 @@ TEST_F(Form2Window, ButtonsAreNamedByTheirStage)
     EXPECT_EQ(QAccessible::queryAccessibleInterface(m_form.get())->text(QAccessible::Name),
               QString("Name data builder"));
 }
+
+TEST_F(Form2Window, ClosingTheWindowEndsTheStageAtItsNextYield)
+{
+    insertRows("bayi20000", { { "N0", "", "x", "M" }, { "N1", "", "x", "M" }, { "N2", "", "x", "M" } });
+    QMetaObject::invokeMethod(
+        m_form.get(),
+        [this] { m_form->close(); },
+        Qt::QueuedConnection);
+    click(m_form->Command3);
+    EXPECT_EQ(m_errors, QStringList());
+    EXPECT_FALSE(m_form->isVisible());
+    // The close came in the first yield, after the first row was written.
+    EXPECT_EQ(rows("bayiorigin2"), QStringList { "N0||X|M" });
+}
