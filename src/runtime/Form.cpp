@@ -22,6 +22,15 @@ Form::Form(const QString& name, QWidget* parent)
     setFont(legacyFont(LegacyPointSize));
 }
 
+void Form::setCaption(const QString& caption)
+{
+    QString shown = caption.left(MaxCaptionLength);
+    // A cut between the two halves of a surrogate pair would leave half a character.
+    if (shown.size() < caption.size() && shown.back().isHighSurrogate())
+        shown.chop(1);
+    setWindowTitle(shown);
+}
+
 void Form::setClientSizeTwips(int width, int height)
 {
     setFixedSize(twipsToPixels(width), twipsToPixels(height));

@@ -19,8 +19,11 @@ public:
 
     // Fixes the client area at this size in twips; the user cannot resize the window.
     void setClientSizeTwips(int width, int height);
-    void setCaption(const QString& caption) { setWindowTitle(caption); }
+    // Shows caption cut to MaxCaptionLength characters: a window system refuses a title of megabytes, and no
+    // title bar shows a thousand characters. caption() returns the text shown.
+    void setCaption(const QString& caption);
     QString caption() const { return windowTitle(); }
+    static constexpr qsizetype MaxCaptionLength = 1000;
 
     // Runs Form_Load the first time; later calls do nothing. Call it before show().
     void load();

@@ -139,3 +139,13 @@ TEST_F(Form2Window, ClosingTheWindowEndsTheStageAtItsNextYield)
     // The close came in the first yield, after the first row was written.
     EXPECT_EQ(rows("bayiorigin2"), QStringList { "N0||X|M" });
 }
+
+TEST_F(Form2Window, LongNameIsStoredWholeAndShownCut)
+{
+    const QString name = QString(300000, 'a') + "b";
+    insertRows("bayi20000", { { name, "", "x", "M" } });
+    click(m_form->Command3);
+    EXPECT_EQ(m_errors, QStringList());
+    EXPECT_EQ(rows("bayiorigin2"), QStringList { name + "||X|M" });
+    EXPECT_EQ(m_form->caption(), name.left(tervala::rt::Form::MaxCaptionLength));
+}

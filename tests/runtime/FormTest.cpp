@@ -43,3 +43,24 @@ TEST(FormTest, LoadsOnceAndUnloadsWhenNotCancelled)
     EXPECT_TRUE(form.isUnloaded());
     EXPECT_EQ(form.unloads, 2);
 }
+
+TEST(FormTest, CaptionIsShownCutToASaneLength)
+{
+    const QString smile = QString::fromUtf16(u"\U0001F600");
+    const struct {
+        QString caption;
+        QString shown;
+    } cases[] = {
+        { "Form2", "Form2" },
+        { QString(Form::MaxCaptionLength, 'a'), QString(Form::MaxCaptionLength, 'a') },
+        { QString(20'000'000, 'a'), QString(Form::MaxCaptionLength, 'a') },
+        { QString(Form::MaxCaptionLength - 1, 'a') + smile + "b", QString(Form::MaxCaptionLength - 1, 'a') },
+        { QString(Form::MaxCaptionLength - 2, 'a') + smile + "b", QString(Form::MaxCaptionLength - 2, 'a') + smile },
+    };
+    Form form("Form2");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.caption.size());
+        form.setCaption(c.caption);
+        EXPECT_EQ(form.caption(), c.shown);
+    }
+}
