@@ -30,6 +30,7 @@ class QMenu;
 
 namespace tervala {
 
+struct FavouriteName;
 struct ListSide;
 
 class Form1 : public rt::Form {
@@ -187,6 +188,16 @@ private:
     // of the grids of its gender that shows its name (and origin, when it has one).
     void flipMarksOf(const FavouriteChange& change);
     void flipMark(rt::FlexGrid* grid, int row);
+
+    // Favourites that travel (Form1Transfer.cpp): written to a CSV file or printed, and read back from such a file.
+    std::vector<FavouriteName> readFavourites();
+    void exportFavourites();
+    void printFavouriteList();
+    void importFavourites();
+    enum class ImportOutcome { New, AlreadyFavourite, NotFound };
+    // Marks the rows of the name and origin (and gender, when given) as favourites with one statement that flips
+    // them, sent only when none of them is a favourite yet; the change can be taken back like a toggle.
+    ImportOutcome importFavourite(const FavouriteName& imported);
 
     // The grids' keyboard, tooltips and context menus (Form1Grids.cpp).
     void connectGridExtras();

@@ -99,6 +99,10 @@ std::unique_ptr<QMenu> Form1::createGridMenu(rt::FlexGrid* grid)
     })->setEnabled(onName && Combo1->findText(cell.origin) >= 0);
 
     menu->addAction(m_undoFavourite);
+    menu->addSeparator();
+    add("exportFavourites", tr("&Export Favourites…"), [this] { exportFavourites(); });
+    add("printFavourites", tr("&Print Favourites…"), [this] { printFavouriteList(); });
+    add("importFavourites", tr("&Import Favourites…"), [this] { importFavourites(); });
 
     if (onName && !m_menuEntries.empty()) {
         menu->addSeparator();

@@ -1,0 +1,161 @@
+// The CSV reader walks the text once, a character at a time, with a field being either quoted or plain; the
+// line number of the record's first line goes into every message about it.
+#include "browser/FavouritesCsv.h"
+
+#include <QStringDecoder>
+
+#include <array>
+#include <optional>
+
+namespace tervala {
+
+namespace {
+
+const QByteArray ByteOrderMark("\xEF\xBB\xBF");
+const std::array<QString, 4> Captions
+    = { QStringLiteral("Name"), QStringLiteral("Meaning"), QStringLiteral("Origin"), QStringLiteral("Gender") };
+enum Column { NameField, MeaningField, OriginField, GenderField };
+
+QString csvField(const QString& text)
+{
+    const bool quoted = text.contains(u',') || text.contains(u'"') || text.contains(u'\r') || text.contains(u'\n');
+    if (!quoted)
+        return text;
+    QString doubled = text;
+    doubled.replace(u'"', QStringLiteral("\"\""));
+    return u'"' + doubled + u'"';
+}
+
+[[noreturn]] void fail(int line, const QString& what)
+{
+    throw FavouritesCsvError(QStringLiteral("line %1: %2").arg(line).arg(what).toStdString());
+}
+
+struct Record {
+    int line; // 1-based line on which the record starts
+    std::vector<QString> fields;
+};
+
+std::vector<Record> parseRecords(const QString& text)
+{
+    std::vector<Record> records;
+    Record record { 1, {} };
+    QString field;
+    int line = 1;
+    qsizetype at = 0;
+    const qsizetype size = text.size();
+    auto endRecord = [&] {
+        record.fields.push_back(field);
+        field.clear();
+        const bool blank = record.fields.size() == 1 && record.fields[0].isEmpty();
+        if (!blank)
+            records.push_back(std::move(record));
+        record = { line, {} };
+    };
+    while (at < size) {
+        const QChar c = text[at];
+        if (c == u'"' && field.isEmpty()) {
+            // A quoted field runs to the next quote not doubled; line ends inside it belong to the text.
+            const int startLine = line;
+            ++at;
+            for (;;) {
+                if (at >= size)
+                    fail(startLine, QStringLiteral("a quoted field is not closed"));
+                if (text[at] == u'"') {
+                    if (at + 1 < size && text[at + 1] == u'"') {
+                        field += u'"';
+                        at += 2;
+                        continue;
+                    }
+                    ++at;
+                    break;
+                }
+                if (text[at] == u'\n')
+                    ++line;
+                field += text[at++];
+            }
+            if (at < size && text[at] != u',' && text[at] != u'\r' && text[at] != u'\n')
+                fail(line, QStringLiteral("text follows a quoted field"));
+            continue;
+        }
+        if (c == u'"')
+            fail(line, QStringLiteral("a quote inside a field that does not start with one"));
+        if (c == u',') {
+            record.fields.push_back(field);
+            field.clear();
+            ++at;
+        } else if (c == u'\r' || c == u'\n') {
+            at += (c == u'\r' && at + 1 < size && text[at + 1] == u'\n') ? 2 : 1;
+            ++line;
+            endRecord();
+        } else {
+            field += c;
+            ++at;
+        }
+    }
+    if (!field.isEmpty() || !record.fields.empty())
+        endRecord();
+    return records;
+}
+
+} // namespace
+
+QByteArray writeFavouritesCsv(const std::vector<FavouriteName>& names)
+{
+    QString text;
+    auto appendRecord = [&text](const std::array<QString, 4>& fields) {
+        for (size_t i = 0; i < fields.size(); ++i)
+            text += (i ? QStringLiteral(",") : QString()) + csvField(fields[i]);
+        text += QStringLiteral("\r\n");
+    };
+    appendRecord(Captions);
+    for (const FavouriteName& name : names)
+        appendRecord({ name.name, name.meaning, name.origin, name.gender });
+    return ByteOrderMark + text.toUtf8();
+}
+
+std::vector<FavouriteName> readFavouritesCsv(const QByteArray& bytes)
+{
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    const QString text = utf8.decode(bytes.startsWith(ByteOrderMark) ? bytes.sliced(ByteOrderMark.size()) : bytes);
+    if (utf8.hasError())
+        throw FavouritesCsvError("the file is not UTF-8 text");
+
+    const std::vector<Record> records = parseRecords(text);
+    if (records.empty())
+        throw FavouritesCsvError("the file is empty: a header line with Name and Origin is needed");
+    const Record& header = records.front();
+    std::array<std::optional<size_t>, 4> columns;
+    for (size_t i = 0; i < header.fields.size(); ++i) {
+        for (size_t c = 0; c < Captions.size(); ++c) {
+            if (header.fields[i].trimmed().compare(Captions[c], Qt::CaseInsensitive) == 0 && !columns[c])
+                columns[c] = i;
+        }
+    }
+    for (const Column required : { NameField, OriginField }) {
+        if (!columns[required])
+            fail(header.line, QStringLiteral("the header line has no %1 column").arg(Captions[required]));
+    }
+
+    std::vector<FavouriteName> names;
+    for (size_t r = 1; r < records.size(); ++r) {
+        const Record& record = records[r];
+        if (record.fields.size() != header.fields.size()) {
+            fail(record.line,
+                 QStringLiteral("%1 fields where the header has %2")
+                     .arg(record.fields.size())
+                     .arg(header.fields.size()));
+        }
+        auto field = [&](Column c) { return columns[c] ? record.fields[*columns[c]] : QString(); };
+        FavouriteName name { field(NameField), field(MeaningField), field(OriginField), field(GenderField).trimmed() };
+        if (name.name.isEmpty())
+            fail(record.line, QStringLiteral("the name is empty"));
+        name.gender = name.gender.toUpper();
+        if (!name.gender.isEmpty() && name.gender != u"M" && name.gender != u"F")
+            fail(record.line, QStringLiteral("the gender \"%1\" is neither M nor F").arg(name.gender));
+        names.push_back(std::move(name));
+    }
+    return names;
+}
+
+} // namespace tervala
