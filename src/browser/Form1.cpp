@@ -163,7 +163,7 @@ void Form1::toggleFavourite(rt::FlexGrid* grid)
     // A grid showing only its header row has no name to toggle.
     if (row < 1)
         return;
-    const QString name = grid->textMatrix(row, 0);
+    const QString name = grid->textMatrix(row, NameColumn);
     const QString sql = "update namabayi set fav=not fav where nama='" + quoteSql(name) + "'";
     connection().execute(sql);
     // The mark flips only once the statement has run, so a failed update leaves it as it was.

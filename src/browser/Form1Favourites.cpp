@@ -9,9 +9,6 @@ namespace tervala {
 
 namespace {
 
-constexpr int NameColumn = 0;
-constexpr int OriginColumn = 2;
-
 bool sameText(const QString& a, const QString& b)
 {
     // The database compares names and origins without regard to case, so the marks follow it.

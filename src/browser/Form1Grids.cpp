@@ -2,6 +2,7 @@
 // the extension points that add tooltip lines and menu entries. Every action that changes a favourite goes
 // through toggleFavourite, so it sends the same one statement as a click.
 #include "browser/Form1.h"
+#include "browser/ListRow.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -9,13 +10,6 @@
 #include <QMenu>
 
 namespace tervala {
-
-namespace {
-
-constexpr int NameColumn = 0;
-constexpr int OriginColumn = 2;
-
-} // namespace
 
 void Form1::connectGridExtras()
 {

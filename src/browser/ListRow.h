@@ -11,7 +11,9 @@ constexpr int LongMeaningRowHeight = 450;
 // A meaning longer than this many characters is long.
 constexpr int LongMeaningLength = 40;
 
-// The grid column of the favourite mark, and the mark itself.
+// The grid columns of the name, the origin and the favourite mark, and the mark itself.
+constexpr int NameColumn = 0;
+constexpr int OriginColumn = 2;
 constexpr int FavouriteColumn = 3;
 inline const QString FavouriteMark = QStringLiteral("V");
 
