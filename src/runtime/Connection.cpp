@@ -17,8 +17,9 @@ namespace tervala::rt {
 
 namespace {
 
-// Long enough to outwait a reader such as the sqlite3 shell, short enough to report a held lock soon.
-constexpr int BusyTimeoutMilliseconds = 1000;
+// A lock that another process holds is waited for as long as a person would wait, so that a short lock never
+// becomes an error, nor a row lost where a caller goes on after a refused statement.
+constexpr int BusyTimeoutMilliseconds = 10000;
 
 struct CloseDatabase {
     void operator()(sqlite3* db) const { sqlite3_close_v2(db); }

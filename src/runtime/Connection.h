@@ -22,7 +22,8 @@ public:
 
     // Opens the file named by "provider=Microsoft.jet.oledb.4.0;data source=<folder>\<file>;", a host folder and
     // a file name joined with "\" (or a host path without "\"). Throws DbError when the provider is unknown, the
-    // file is missing, locked or not a database. Opening an open connection closes it first.
+    // file is missing or not a database, or another process holds a lock on it for more than ten seconds (a lock
+    // met later by execute() is waited for as long). Opening an open connection closes it first.
     // Opening drops every index named TransientIndexPrefix...: one that a program which died left behind.
     void open(const QString& connectionString, const QString& userName = {}, const QString& password = {});
     // Closing a closed connection does nothing. Recordsets already returned stay readable.

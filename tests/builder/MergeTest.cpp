@@ -4,6 +4,10 @@
 
 #include "BuilderFixture.h"
 
+#include <QSemaphore>
+
+#include <thread>
+
 using namespace tervala;
 
 TEST(Merge, DuplicateTestAndRow)
@@ -61,4 +65,27 @@ TEST_F(MergeStage, QuoteInOriginEndsTheStageOnlyBeforeTheFirstNewRow)
     click(m_form->Command4);
     EXPECT_EQ(m_errors, QStringList());
     EXPECT_EQ(rows("namabayi"), QStringList({ "Abel||Hebrew|M", "Dana||x|F" }));
+}
+
+TEST_F(MergeStage, LockHeldForSecondsByAnotherProgramLosesNoRow)
+{
+    QList<QStringList> source;
+    for (int i = 0; i < 5; ++i)
+        source << QStringList { QString("N%1").arg(i), "", "x", "M" };
+    insertRows("bayiorigin2", source);
+    // Another connection takes the write lock and holds it for two seconds: the merge's first insert meets it.
+    QSemaphore locked;
+    std::thread holder([&] {
+        tervala::rt::Connection other;
+        other.open(TestDatabase::connectionString(m_db.path()));
+        other.execute("begin immediate");
+        locked.release();
+        std::this_thread::sleep_for(std::chrono::seconds(2));
+        other.execute("commit");
+    });
+    locked.acquire();
+    click(m_form->Command4);
+    holder.join();
+    EXPECT_EQ(m_errors, QStringList());
+    EXPECT_EQ(rows("namabayi").size(), 5);
 }
