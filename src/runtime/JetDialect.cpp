@@ -175,6 +175,12 @@ QString translateJetSql(const QString& statement)
             while (i < statement.size() && statement[i] != close)
                 ++i;
             i = qMin(i + 1, statement.size());
+            const QStringView literal = QStringView(statement).sliced(start, i - start);
+            if (c == QLatin1Char('\'') && literal.contains(QChar(u'\0'))) {
+                // SQLite ends the statement at a NUL byte; the literal carries each NUL as char(0) instead.
+                translated += literal.toString().replace(QChar(u'\0'), QLatin1String("'||char(0)||'"));
+                continue;
+            }
         } else if (isWordCharacter(c)) {
             while (i < statement.size() && isWordCharacter(statement[i]))
                 ++i;

@@ -12,8 +12,9 @@ struct sqlite3;
 
 namespace tervala::rt {
 
-// The statement with each call "left(" (any letter case, blanks allowed before "(") renamed to jet_left.
-// Text inside '...', "..." and [...] is left as it is, and so are words that merely end in "left".
+// The statement with each call "left(" (any letter case, blanks allowed before "(") renamed to jet_left, and
+// each NUL character inside a '...' literal written as '||char(0)||' (SQLite would end the statement there).
+// Other text inside '...', "..." and [...] is left as it is, and so are words that merely end in "left".
 QString translateJetSql(const QString& statement);
 
 // The NOCASE order of two UTF-8 texts: <0, 0 or >0. Texts compare first with letter case and diacritics

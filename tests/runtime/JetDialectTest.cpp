@@ -43,6 +43,14 @@ TEST(CompareNoCase, CaseBlindWithPrefixesFirst)
     }
 }
 
+TEST(TranslateJetSql, CarriesNulInLiteralsAsChar0)
+{
+    const auto withNul = [](QString text) { return text.replace('#', QChar(0)); };
+    EXPECT_EQ(translateJetSql(withNul("VALUES('A#b','#','x')")),
+              QString("VALUES('A'||char(0)||'b',''||char(0)||'','x')"));
+    EXPECT_EQ(translateJetSql(withNul("select \"a#\" from [t#]")), withNul("select \"a#\" from [t#]"));
+}
+
 class JetDialectTest : public ::testing::Test {
 protected:
     void SetUp() override
@@ -102,4 +110,12 @@ TEST_F(JetDialectTest, UcaseAndLeft)
     EXPECT_EQ(names("ucase(left(nama,1))='A'"), QStringList({ "Angela", "abel" }));
     EXPECT_EQ(m_db.rows("select ucase('zoë é'), ucase('`az{'), left('Ángel', 2), left(null, 1)", 4),
               QStringList { "ZOË É|`AZ{|Án|NULL" });
+}
+
+TEST_F(JetDialectTest, NulInALiteralIsStoredAndFound)
+{
+    const QString name = QString("A") + QChar(0) + "b'c";
+    m_db.execute("insert into namabayi(nama,arti) values('" + QString(name).replace("'", "''") + "','x')");
+    EXPECT_EQ(m_db.rows("select nama from namabayi where arti = 'x'"), QStringList { name });
+    EXPECT_EQ(names("nama = '" + QString(name).replace("'", "''") + "'"), QStringList { name });
 }
