@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 namespace tervala {
 
@@ -22,6 +23,30 @@ QString readPageText(const QByteArray& hostPath);
 // Position of the first exact occurrence of what that starts at or after position from, or 0 when there is none
 // or from lies past the end of text. from must be 1 or more; what must not be empty.
 qsizetype findText(const QString& text, const QString& what, qsizetype from);
+
+// findText over one text, remembering the last answer for each searched text: a search from a position at or
+// after the previous one for the same text, and at or before its answer, is answered without scanning. A walk
+// whose searches only move forward thus scans the text about once per searched text, however many passes it
+// makes. The answers are those of findText. The text must outlive the search.
+class TextSearch {
+public:
+    explicit TextSearch(const QString& text)
+        : m_text(text)
+    {
+    }
+
+    const QString& text() const { return m_text; }
+    qsizetype find(const QString& what, qsizetype from);
+
+private:
+    struct Answer {
+        QString what;
+        qsizetype from; // the position the search started at
+        qsizetype found; // its result: first position at or after from, or 0
+    };
+    const QString& m_text;
+    std::vector<Answer> m_answers; // one per searched text; a walk searches for a handful
+};
 
 struct Markers {
     QString section;
@@ -40,6 +65,7 @@ struct MarkerCut {
 
 // Finds the section marker from cursor, the start marker after the section marker, and the end marker after the
 // start marker. cursor must be 1 or more.
+MarkerCut cutBetweenMarkers(TextSearch& search, qsizetype cursor, const Markers& markers);
 MarkerCut cutBetweenMarkers(const QString& text, qsizetype cursor, const Markers& markers);
 
 } // namespace tervala

@@ -60,3 +60,19 @@ TEST_F(ListImportStage, ImportsEveryPlainFileInListingOrder)
         EXPECT_EQ(rows("bayi20000"), expected);
     }
 }
+
+TEST(ListImport, WalkCrawlingThroughALongGapStaysLinear)
+{
+    // "meaning " with no "&quot;" after it moves the cursor 6 characters a pass; a walk that searched the rest
+    // of the page again in each pass would take hours here.
+    const qsizetype gap = 4 * 1024 * 1024;
+    const QString page = "meaning " + QString(gap, 'x') + "meaning ";
+    qsizetype passes = 0;
+    bool allEmpty = true;
+    walkListPage(page, [&](const ListItem& item) {
+        ++passes;
+        allEmpty = allEmpty && item.name.isEmpty() && item.meaning.isEmpty();
+    });
+    EXPECT_TRUE(allEmpty);
+    EXPECT_EQ(passes, (8 + gap) / 6 + 2);
+}
