@@ -15,6 +15,10 @@ void Form1::connectGridExtras()
 {
     for (rt::FlexGrid* grid : { flex1, flex2 }) {
         grid->setCellToolTip([this, grid](int row, int col) { return cellToolTip(grid, row, col); });
+        // A listener hears what the mark means, not the letter.
+        grid->setColumnSpokenText(FavouriteColumn, [](const QString& mark) {
+            return mark == FavouriteMark ? tr("favourite") : tr("not a favourite");
+        });
         connect(grid, &rt::FlexGrid::ContextMenu, this, [this, grid](const QPoint& globalPos) {
             rt::runGuarded([&] { createGridMenu(grid)->exec(globalPos); });
         });

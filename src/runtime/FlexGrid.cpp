@@ -231,6 +231,11 @@ void FlexGrid::setCellToolTip(std::function<QString(int row, int col)> compose)
     m_cellToolTip = std::move(compose);
 }
 
+void FlexGrid::setColumnSpokenText(int col, std::function<QString(const QString& text)> speak)
+{
+    m_model->setSpokenText(col, std::move(speak));
+}
+
 QString FlexGrid::selectedRowsText(bool withHeader) const
 {
     std::vector<int> selected;

@@ -65,6 +65,9 @@ public:
     // Without a composer no cell has a tooltip.
     void setCellToolTip(std::function<QString(int row, int col)> compose);
 
+    // How a screen reader says the data cells of column col, from their text; unset, it reads the text itself.
+    void setColumnSpokenText(int col, std::function<QString(const QString& text)> speak);
+
     // The selected data rows, one line each with its cells joined by tabs, in row order; withHeader puts the
     // captions, trimmed, in a first line.
     QString selectedRowsText(bool withHeader) const;

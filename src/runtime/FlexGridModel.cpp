@@ -62,9 +62,21 @@ QVariant FlexGridModel::data(const QModelIndex& index, int role) const
     case Qt::TextAlignmentRole:
         return QVariant::fromValue(m_columns[index.column()].centred ? Qt::AlignCenter
                                                                      : Qt::AlignLeft | Qt::AlignVCenter);
+    case Qt::AccessibleTextRole:
+        if (size_t(index.column()) < m_spokenTexts.size() && m_spokenTexts[index.column()])
+            return m_spokenTexts[index.column()](pieceAt(m_rows[index.row()].cells, index.column()).toString());
+        return {};
     default:
         return {};
     }
+}
+
+void FlexGridModel::setSpokenText(int col, SpokenText speak)
+{
+    Q_ASSERT(col >= 0);
+    if (size_t(col) >= m_spokenTexts.size())
+        m_spokenTexts.resize(col + 1);
+    m_spokenTexts[col] = std::move(speak);
 }
 
 QVariant FlexGridModel::headerData(int section, Qt::Orientation orientation, int role) const

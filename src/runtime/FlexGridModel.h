@@ -8,6 +8,7 @@
 #include <QColor>
 #include <QString>
 
+#include <functional>
 #include <vector>
 
 namespace tervala::rt {
@@ -53,6 +54,10 @@ public:
     QColor backColor(int row, int col) const;
     void setBackColor(int row, int col, const QColor& color);
 
+    // How a screen reader says a cell of column col: speak(cell text). Columns without one are read as shown.
+    using SpokenText = std::function<QString(const QString& text)>;
+    void setSpokenText(int col, SpokenText speak);
+
     // The given model rows in ascending order, each as its cells' texts joined by tabs, rows joined by "\n".
     // Rows not stored (a frozen view's selection may still name them) are skipped.
     QString rowsAsTabSeparatedText(std::vector<int> rows) const;
@@ -69,6 +74,7 @@ private:
     std::vector<Row> m_rows;
     // Row-major, storedColumnCount() per row; 0 marks a cell never coloured (a set colour is opaque, never 0).
     std::vector<QRgb> m_backColors;
+    std::vector<SpokenText> m_spokenTexts; // by column; shorter than the columns when the last have none
     bool m_frozen = false;
     // The shape views last saw; kept equal to the stored counts while not frozen.
     int m_shownRows = 0;

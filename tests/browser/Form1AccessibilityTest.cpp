@@ -151,4 +151,7 @@ TEST_F(Form1Accessibility, EveryControlIsNamedAndCaptionsStay)
     const QList<QAccessibleInterface*> headers = origin->tableCellInterface()->columnHeaderCells();
     ASSERT_EQ(headers.size(), 1);
     EXPECT_EQ(headers[0]->text(QAccessible::Name), QString("Origin"));
+    EXPECT_EQ(table->cellAt(0, 3)->text(QAccessible::Name), QString("not a favourite"));
+    form.flex2->setTextMatrix(1, 3, "V");
+    EXPECT_EQ(table->cellAt(0, 3)->text(QAccessible::Name), QString("favourite"));
 }
