@@ -1,6 +1,7 @@
 // An ADO-like connection to one database file, over SQLite.
 // Statements are sent as the program composed them, one at a time; each runs to its end and commits before
 // execute() returns, so a change is on disk even while recordsets of earlier queries are still being read.
+// A connection is used by one thread only: SQLite's per-connection mutex is left out.
 #pragma once
 
 #include "runtime/Recordset.h"

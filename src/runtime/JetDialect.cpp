@@ -11,6 +11,8 @@
 
 #include <sqlite3.h>
 
+#include <array>
+#include <cstring>
 #include <memory>
 
 namespace tervala::rt {
@@ -43,6 +45,20 @@ bool anyNull(int argc, sqlite3_value** argv)
     return false;
 }
 
+// Every ASCII character once, so that a result of one ASCII character can point here instead of being copied:
+// ucase and left return one character for every row that a letter filter scans.
+constexpr auto AsciiCharacters = [] {
+    std::array<char, 128> characters {};
+    for (size_t c = 0; c < characters.size(); ++c)
+        characters[c] = char(c);
+    return characters;
+}();
+
+void resultAsciiCharacter(sqlite3_context* context, unsigned char c)
+{
+    sqlite3_result_text(context, &AsciiCharacters[c], 1, SQLITE_STATIC);
+}
+
 bool isAscii(const unsigned char* bytes, int size)
 {
     for (int i = 0; i < size; ++i) {
@@ -64,10 +80,15 @@ void ucaseFunction(sqlite3_context* context, int argc, sqlite3_value** argv)
         resultText(context, textOf(argv[0]).toUpper());
         return;
     }
+    const auto upperOf = [](unsigned char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : char(c); };
+    if (size == 1) {
+        resultAsciiCharacter(context, uchar(upperOf(bytes[0])));
+        return;
+    }
     // SQLite copies a transient result into the result's buffer, which it keeps from row to row.
     QVarLengthArray<char, 256> upper(size);
     for (int i = 0; i < size; ++i)
-        upper[i] = bytes[i] >= 'a' && bytes[i] <= 'z' ? char(bytes[i] - 'a' + 'A') : char(bytes[i]);
+        upper[i] = upperOf(bytes[i]);
     sqlite3_result_text(context, upper.constData(), size, SQLITE_TRANSIENT);
 }
 
@@ -85,7 +106,9 @@ void leftFunction(sqlite3_context* context, int argc, sqlite3_value** argv)
     // When the first length bytes are ASCII they are the first length characters.
     const unsigned char* bytes = sqlite3_value_text(argv[0]);
     const int prefix = int(qMin(length, sqlite3_int64(sqlite3_value_bytes(argv[0]))));
-    if (bytes && isAscii(bytes, prefix))
+    if (bytes && prefix == 1 && bytes[0] < 0x80)
+        resultAsciiCharacter(context, bytes[0]);
+    else if (bytes && isAscii(bytes, prefix))
         sqlite3_result_text(context, reinterpret_cast<const char*>(bytes), prefix, SQLITE_TRANSIENT);
     else
         resultText(context, textOf(argv[0]).left(qsizetype(length)));
@@ -201,6 +224,9 @@ QString translateJetSql(const QString& statement)
 
 int compareNoCase(QByteArrayView a, QByteArrayView b)
 {
+    // Equal bytes are equal texts: the common answer when SQLite groups or looks up equal values.
+    if (a.size() == b.size() && (a.isEmpty() || std::memcmp(a.data(), b.data(), size_t(a.size())) == 0))
+        return 0;
     // While both texts are ASCII, folding is lower-casing and no diacritics can appear, so both keys of the order
     // agree with the lower-cased bytes. Past the first non-ASCII byte the rest of each text is compared in full;
     // an ASCII prefix never combines with what follows it, so the shared prefix cannot change the outcome.

@@ -367,6 +367,30 @@ TEST_F(Form1Test, EmptyTableLeavesHeaderRowsOnly)
     EXPECT_EQ(m_errors, QStringList());
 }
 
+// A file without the origin index gains it at start-up and keeps its favourites. The index is binary, so plain
+// SQLite, as the sqlite3 tool runs, finds the file sound with non-ASCII names in it, keeps the index up to date
+// when it inserts a row, and the program then finds that row.
+TEST_F(Form1Test, FileGainsAnIndexThatPlainSqliteFindsSoundAndKeeps)
+{
+    start();
+    m_form.reset();
+    const auto plain = [&](const QString& sql) { return TestDatabase::plainSqlite(m_db.path(), sql); };
+    EXPECT_EQ(plain("select name from sqlite_master where type = 'index'"), QStringList { "tervala_origins" });
+    EXPECT_EQ(plain("select nama from namabayi where fav order by nama"), QStringList({ "Adam", "Anna" }));
+    EXPECT_EQ(plain("pragma integrity_check"), QStringList { "ok" });
+    EXPECT_EQ(plain("insert into namabayi(nama,arti,asal,jk) values('Arnór','eagle','Íslenska','M')"), QStringList());
+    EXPECT_EQ(plain("pragma integrity_check"), QStringList { "ok" });
+
+    Form1& form = open(m_db.folder());
+    QStringList origins;
+    for (int i = 0; i < form.Combo1->count(); ++i)
+        origins << form.Combo1->itemText(i);
+    EXPECT_EQ(origins.join('|'),
+              QString("Arabic|Aramaic|Assyrian|Germanic|Greek|Hebrew|Irish|Íslenska|Italian|Latin|Norse|Phoenician"));
+    EXPECT_EQ(column(form.flex1, 0), QString("Aaron|abel|Adam|Amos|Arnór|Axel"));
+    EXPECT_EQ(column(form.flex1, 3), QString("||V|||"));
+}
+
 TEST_F(Form1Test, MissingDatabaseIsAnUnhandledError)
 {
     QTemporaryDir emptyFolder;
