@@ -1,6 +1,5 @@
-// RefreshLists: rebuilds the boys' list in flex1, then the girls' list in flex2, yielding after every row.
-// A rebuild can be suspended in a yield while a newer one runs to its end nested inside it; when it resumes it
-// must see that and return without touching the grids or the progress boxes again. From the first statement on,
+// RefreshLists loads the boys' list into flex1, then the girls' into flex2. After every yield a superseded
+// rebuild returns at once, without touching the grids or the progress boxes again. From the first statement on,
 // a failing step is skipped: the lists show what could be loaded and nothing is reported.
 #include "browser/FilterQuery.h"
 #include "browser/Form1.h"

@@ -1,6 +1,7 @@
 // The one statement form with which every builder stage writes a row into a staging table or into namabayi.
 // Name and meaning are quoted; origin and gender are placed as they are, so a single quote in either makes the
-// statement malformed and the database refuses it. That is the form's known behaviour, not to be "fixed" here.
+// statement malformed and the database refuses it, and the stage stops there with the rows before it kept. The
+// builder's statement traces and the stage tests' expected rows depend on exactly that.
 #pragma once
 
 #include <QString>

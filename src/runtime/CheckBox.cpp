@@ -1,4 +1,3 @@
-// Check boxes over QCheckBox.
 #include "runtime/CheckBox.h"
 
 namespace tervala::rt {

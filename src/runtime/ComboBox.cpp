@@ -1,4 +1,3 @@
-// Drop-down lists over QComboBox.
 #include "runtime/ComboBox.h"
 
 namespace tervala::rt {

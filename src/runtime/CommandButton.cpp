@@ -1,4 +1,3 @@
-// Command buttons over QPushButton.
 #include "runtime/CommandButton.h"
 
 namespace tervala::rt {

@@ -1,4 +1,3 @@
-// Names of legacy controls and control-array members.
 #include "runtime/ControlName.h"
 
 namespace tervala::rt {

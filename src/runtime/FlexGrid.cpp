@@ -1,6 +1,6 @@
-// The grid widget: legacy row/column terms over a FlexGridModel. Redraw off disables the widget's updates and
-// freezes the model, so stored changes cost no view work; redraw on resets the view once and reapplies the row
-// heights. Row heights live in the model and reach the (hidden) vertical header only while redraw is on.
+// Redraw off disables the widget's updates and freezes the model, so stored changes cost no view work; redraw on
+// resets the view once and reapplies the row heights. Row heights live in the model and reach the (hidden)
+// vertical header only while redraw is on.
 #include "runtime/FlexGrid.h"
 
 #include "runtime/Contrast.h"

@@ -1,4 +1,3 @@
-// Legacy forms over a top-level QWidget.
 #include "runtime/Form.h"
 
 #include "runtime/FittedCaptions.h"

@@ -1,4 +1,3 @@
-// Labels over QLabel.
 #include "runtime/Label.h"
 
 #include "runtime/ControlName.h"

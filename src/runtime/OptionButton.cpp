@@ -1,4 +1,4 @@
-// Option buttons over QRadioButton with Qt's auto-exclusive grouping by parent.
+// A group is Qt's auto-exclusive grouping of the radio buttons of one parent widget.
 #include "runtime/OptionButton.h"
 
 #include "runtime/ControlName.h"

@@ -1,4 +1,3 @@
-// Picture boxes: a sunken frame and a list of boxes drawn in twips.
 // The repaint check runs from a zero timer, so a cls() followed by the same drawing (as a per-row progress
 // update does) is seen as no change at all. A timer, unlike a posted call, fires only when the event dispatcher
 // is polled, not on every sendPostedEvents(): a load that yields after every row runs the check once per poll.

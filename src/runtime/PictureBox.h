@@ -1,8 +1,8 @@
 // A framed box used as a container for other controls and as a drawing surface (the progress bar).
 // Drawings are kept until cls() and repainted from the list; a box covered by a later one is dropped, so
 // redrawing the same or a growing bar keeps the list short. The widget is repainted only when the picture
-// changes in pixels, because the progress bar is redrawn for every row of a load; the check for a change runs
-// from a zero timer, so the many cls() and fillBox() calls between two event dispatcher polls cost one check.
+// changes in pixels, and clearing and drawing cost no painting by themselves: the progress bar is redrawn for
+// every row of a load.
 #pragma once
 
 #include <QBasicTimer>

@@ -1,4 +1,3 @@
-// Rectangle shapes.
 #include "runtime/Shape.h"
 
 #include "runtime/ControlName.h"

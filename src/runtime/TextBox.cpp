@@ -1,4 +1,3 @@
-// Text boxes over QLineEdit.
 #include "runtime/TextBox.h"
 
 namespace tervala::rt {

@@ -1,4 +1,3 @@
-// Twips to pixels and the legacy font.
 #include "runtime/Twips.h"
 
 #include <QWidget>

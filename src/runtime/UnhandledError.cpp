@@ -1,5 +1,4 @@
-// Reporting uncaught errors. The numbers for non-database errors are the legacy runtime's own, so a report
-// reads as the old program's did. The replaceable handler is the seam tests use instead of the message box.
+// The numbers for non-database errors are the legacy runtime's own, so a report reads as the old program's did.
 #include "runtime/UnhandledError.h"
 
 #include "runtime/DbError.h"
