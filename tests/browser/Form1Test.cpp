@@ -391,6 +391,18 @@ TEST_F(Form1Test, FileGainsAnIndexThatPlainSqliteFindsSoundAndKeeps)
     EXPECT_EQ(column(form.flex1, 3), QString("||V|||"));
 }
 
+TEST_F(Form1Test, OriginListLeavesOutRowsWithoutOrigin)
+{
+    m_db.insert("namabayi",
+                "nama,arti,asal,jk",
+                { { "Cyrus", "sun", QString(), "M" }, { "Dana", "judge", "Hebrew", "F" } });
+    Form1& form = open(m_db.folder());
+    QStringList origins;
+    for (int i = 0; i < form.Combo1->count(); ++i)
+        origins << form.Combo1->itemText(i);
+    EXPECT_EQ(origins, QStringList { "Hebrew" });
+}
+
 TEST_F(Form1Test, MissingDatabaseIsAnUnhandledError)
 {
     QTemporaryDir emptyFolder;
