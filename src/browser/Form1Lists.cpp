@@ -104,11 +104,12 @@ bool Form1::loadList(const FilterState& filter, const ListSide& side, quint64 ge
         if (isSuperseded(generation))
             return false;
 
-        const QVariant arti = rows.field(QStringLiteral("arti"));
-        side.grid->addItem(listRowText(rows.field(QStringLiteral("nama")),
+        // The three text columns have text affinity: they hold text or null, never a number.
+        const QByteArrayView arti = rows.fieldUtf8(QStringLiteral("arti"));
+        side.grid->addItem(listRowText(rows.fieldUtf8(QStringLiteral("nama")),
                                        arti,
-                                       rows.field(QStringLiteral("asal")),
-                                       rows.field(QStringLiteral("fav"))));
+                                       rows.fieldUtf8(QStringLiteral("asal")),
+                                       rows.field(QStringLiteral("fav")).toBool()));
         if (isLongMeaning(arti))
             side.grid->setRowHeight(i, LongMeaningRowHeight);
         // Rows 1, 3, 5, ... are shaded, each once the row after it is in.

@@ -1,8 +1,8 @@
 // How one record of a name list appears in a grid row, and how far the progress bar reaches before it.
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
-#include <QVariant>
 
 namespace tervala {
 
@@ -17,11 +17,13 @@ constexpr int OriginColumn = 2;
 constexpr int FavouriteColumn = 3;
 inline const QString FavouriteMark = QStringLiteral("V");
 
-// Name, tab, meaning followed by one blank, tab, origin, tab, "V" for a favourite. Nulls give empty texts
-// (the meaning cell keeps its blank) and a null favourite is not a favourite.
-QString listRowText(const QVariant& nama, const QVariant& arti, const QVariant& asal, const QVariant& fav);
+// Name, tab, meaning followed by one blank, tab, origin, tab, "V" for a favourite, from the fields' UTF-8 bytes
+// as the recordset holds them. An empty view (a null field) gives an empty text; the meaning cell keeps its blank.
+QString listRowText(QByteArrayView nama, QByteArrayView arti, QByteArrayView asal, bool fav);
 
-bool isLongMeaning(const QVariant& arti);
+// True when the meaning, given as UTF-8, has more than LongMeaningLength characters, counted as the grid's text
+// counts them (UTF-16 units).
+bool isLongMeaning(QByteArrayView arti);
 
 // Right edge, in twips, of the bar drawn before row `row` (1-based) of `total` is appended: row/total of the
 // box width, in double precision rounded to single. A total that is not positive (its count failed) or smaller

@@ -57,6 +57,16 @@ QVariant Recordset::field(const QString& columnName) const
     return m_table->value(m_row, column);
 }
 
+QByteArrayView Recordset::fieldUtf8(const QString& columnName) const
+{
+    if (eof())
+        throwAtEof();
+    const int column = m_table->columnIndex(columnName);
+    if (column < 0)
+        throwNoSuchField(columnName);
+    return m_table->bytes(m_row, column);
+}
+
 QVariant Recordset::field(int position) const
 {
     if (eof())

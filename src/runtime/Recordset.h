@@ -2,6 +2,7 @@
 // The rows are fetched when the statement runs, so reading them later never holds the database.
 #pragma once
 
+#include <QByteArrayView>
 #include <QString>
 #include <QVariant>
 
@@ -26,6 +27,9 @@ public:
     // Throws DbError at eof or for an unknown column.
     QVariant field(const QString& columnName) const;
     QVariant field(int position) const;
+    // The UTF-8 bytes of a text field of the current row, by column name, without a copy; they stay valid while
+    // this recordset lives. Null and numbers give an empty view. Throws as field().
+    QByteArrayView fieldUtf8(const QString& columnName) const;
 
 private:
     std::shared_ptr<const ResultTable> m_table;

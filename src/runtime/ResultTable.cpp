@@ -56,6 +56,16 @@ QVariant ResultTable::value(qsizetype row, int column) const
     Q_UNREACHABLE();
 }
 
+QByteArrayView ResultTable::bytes(qsizetype row, int column) const
+{
+    Q_ASSERT(row >= 0 && row < rowCount() && column >= 0 && column < columnCount());
+    const Cell cell = m_cells[row * columnCount() + column];
+    const Type type = Type(cell.typeAndSize >> SizeBits);
+    if (type != Type::Text && type != Type::Blob)
+        return {};
+    return QByteArrayView(m_arena.constData() + cell.offset, qsizetype(cell.typeAndSize & SizeMask));
+}
+
 bool ResultTable::appendNull()
 {
     return appendBytes(Type::Null, nullptr, 0);

@@ -20,6 +20,8 @@ struct ResultTable {
     // The position of the column named so (any letter case), or -1.
     int columnIndex(const QString& name) const;
     QVariant value(qsizetype row, int column) const;
+    // The bytes of a text or blob cell as stored, without a copy; an empty view for null and for a number.
+    QByteArrayView bytes(qsizetype row, int column) const;
 
     // Append the next cell of the current row. Return false when the arena would pass 4 GiB or a value
     // 512 MiB: the caller reports the result as too large.

@@ -9,15 +9,24 @@ using namespace tervala;
 
 TEST(ListRow, CellsOfARecord)
 {
-    EXPECT_EQ(listRowText("Zoë", "life", "Greek", 1), QString("Zoë\tlife \tGreek\tV"));
-    EXPECT_EQ(listRowText(QVariant(), QVariant(), QVariant(), 0), QString("\t \t\t"));
+    EXPECT_EQ(listRowText("Zoë", "life", "Greek", true), QString("Zoë\tlife \tGreek\tV"));
+    EXPECT_EQ(listRowText({}, {}, {}, false), QString("\t \t\t"));
 }
 
+// Characters are counted as the grid's text counts them: one per letter, two for a letter beyond 16 bits.
 TEST(ListRow, LongMeaningStartsAfterFortyCharacters)
 {
-    EXPECT_FALSE(isLongMeaning(QString(40, 'x')));
-    EXPECT_TRUE(isLongMeaning(QString(41, 'x')));
-    EXPECT_FALSE(isLongMeaning(QVariant()));
+    const std::pair<QString, bool> cases[] = {
+        { QString(40, 'x'), false }, { QString(41, 'x'), true },           { QString(40, u'ë'), false },
+        { QString(41, u'ë'), true }, { QString("😀").repeated(20), false }, { QString("😀").repeated(20) + "x", true },
+        { QString(), false },
+    };
+    for (const auto& [meaning, isLong] : cases) {
+        SCOPED_TRACE(meaning.toStdString());
+        const QByteArray utf8 = meaning.toUtf8();
+        EXPECT_EQ(isLongMeaning(utf8), isLong);
+        EXPECT_EQ(meaning.size() > LongMeaningLength, isLong);
+    }
 }
 
 TEST(ListRow, BarReachesItsShareBeforeEachRow)
