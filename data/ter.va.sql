@@ -7,3 +7,7 @@ CREATE TABLE namabayi (
     jk TEXT COLLATE NOCASE,
     fav BOOLEAN NOT NULL DEFAULT 0
 );
+-- The origin list reads only this column: a narrow copy of it makes the program's start quicker. Its collation
+-- is binary because plain sqlite3 and the program order binary text alike, so the tool finds it sound and keeps
+-- it up to date when it writes a row; an index in NOCASE would be ordered differently by each of them.
+CREATE INDEX tervala_origins ON namabayi(asal COLLATE BINARY);

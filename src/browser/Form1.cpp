@@ -5,7 +5,6 @@
 #include "browser/Form1Accessibility.h"
 #include "browser/ListRow.h"
 #include "namedb/ConnectionString.h"
-#include "namedb/NameIndexes.h"
 #include "namedb/Quoting.h"
 
 namespace tervala {
@@ -60,7 +59,6 @@ void Form1::connectHandlers()
 void Form1::Form_Load()
 {
     connection().open(jetConnectionString(m_programFolder, NameDatabaseFile));
-    addNameIndexes(connection());
     rt::Recordset origins = connection().execute(QStringLiteral("select distinct asal from namabayi order by asal"));
     for (; !origins.eof(); origins.moveNext()) {
         // A row without an origin offers nothing to choose, so it gets no entry.

@@ -370,7 +370,7 @@ TEST_F(Form1Test, EmptyTableLeavesHeaderRowsOnly)
 // A file without the origin index gains it at start-up and keeps its favourites. The index is binary, so plain
 // SQLite, as the sqlite3 tool runs, finds the file sound with non-ASCII names in it, keeps the index up to date
 // when it inserts a row, and the program then finds that row.
-TEST_F(Form1Test, FileGainsAnIndexThatPlainSqliteFindsSoundAndKeeps)
+TEST_F(Form1Test, NameFileIndexStaysSoundUnderPlainSqliteAndTheProgram)
 {
     start();
     m_form.reset();
