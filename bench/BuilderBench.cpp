@@ -1,125 +1,160 @@
 // bench_builder: the builder stages through the real window (offscreen) over 20,000 list items (or the count
 // given): the list page import (Command2), the refinement (Command3) and the merge (Command4), each from its
-// click to its end, in rows written per second. Beside each, the floor: the same statements, composed by the
-// builder's own functions from the same data, run one at a time through the SQLite C API in autocommit, as the
-// stage runs them, on a second staging database. The statements are composed before the floor's clock starts.
+// click to its end, in rows written per second. Beside each, the floor: the statements that the stage really
+// sent, replayed one at a time through the SQLite C API in autocommit on a copy of the staging database as it
+// was before the stage. The statements are captured through the program's SQL trace from a second window that
+// runs the same stage on a twin folder, untimed, so the timed window writes no trace. The merge makes an index
+// for its duplicate tests that its trace does not show (the program's upkeep of the file): the floor makes and
+// drops the same index around its replay, in SQLite's own NOCASE, inside its clock.
 // Every commit of both is a file write: on a disk that flushes, both are bound by the flush (see README.md).
 #include "bench/Measurement.h"
 #include "bench/RawDatabase.h"
 #include "bench/ScaleData.h"
 #include "builder/BuilderFolders.h"
 #include "builder/Form2.h"
-#include "builder/ListImport.h"
-#include "builder/Merge.h"
-#include "builder/PageText.h"
-#include "builder/Refinement.h"
 #include "namedb/ConnectionString.h"
 #include "runtime/CommandButton.h"
-#include "runtime/Connection.h"
-#include "runtime/FolderListing.h"
+#include "runtime/SqlTrace.h"
 #include "runtime/WindowsPath.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QTest>
 
 #include <cstdio>
-#include <functional>
 #include <stdexcept>
-#include <utility>
 
 using namespace tervala;
 using namespace tervala::bench;
 
 namespace {
 
-const QString FloorDatabase = QStringLiteral("floor.mdb");
-
 struct Timed {
     double seconds;
     qint64 rows;
 };
 
-Timed clickAndCount(rt::CommandButton* button, const QString& databasePath, const QString& table)
+// The statements of a trace file, with the trace's escapes undone.
+QStringList tracedStatements(const QString& tracePath)
 {
-    QElapsedTimer timer;
-    timer.start();
-    button->click();
-    settle();
-    const double seconds = millisecondsSince(timer) / 1000;
-    return { seconds, RawDatabase(databasePath).stepAll("select nama from " + table) };
-}
-
-// Runs statements with SQLite alone: the first is the stage's opening statement, the rest its row inserts.
-Timed runFloor(const QString& databasePath, const QStringList& statements, const QString& table)
-{
-    RawDatabase db(databasePath);
-    QElapsedTimer timer;
-    timer.start();
-    for (const QString& statement : statements)
-        db.stepAll(statement);
-    const double seconds = millisecondsSince(timer) / 1000;
-    return { seconds, db.stepAll("select nama from " + table) };
-}
-
-QStringList listImportStatements(const QString& programFolder)
-{
-    QStringList statements { QStringLiteral("delete from bayi20000") };
-    const QString folder = rt::toHostPath(programFolder, ListPageFolder);
-    for (const rt::FolderEntry& page : rt::listFolder(folder, rt::FolderEntries::Files)) {
-        const QString origin = originFromFileName(page.name);
-        const QString gender = genderFromFileName(page.name);
-        walkListPage(readPageText(page.hostPath), [&](const ListItem& item) {
-            if (item.writesRow())
-                statements << composeRowInsert(QStringLiteral("bayi20000"),
-                                               { item.name, item.meaning, origin, gender });
-        });
+    QFile trace(tracePath);
+    if (!trace.open(QIODevice::ReadOnly))
+        throw std::runtime_error("no trace in " + tracePath.toStdString());
+    QStringList statements;
+    for (const QByteArray& line : trace.readAll().split('\n')) {
+        if (line.isEmpty())
+            continue;
+        const QString escaped = QString::fromUtf8(line).section(u'\t', 1);
+        QString statement;
+        statement.reserve(escaped.size());
+        for (qsizetype i = 0; i < escaped.size(); ++i) {
+            if (escaped[i] != u'\\' || i + 1 == escaped.size()) {
+                statement += escaped[i];
+                continue;
+            }
+            const QChar next = escaped[++i];
+            statement += next == u'n' ? QChar(u'\n') : next == u'r' ? QChar(u'\r') : next == u't' ? QChar(u'\t') : next;
+        }
+        statements << statement;
     }
+    trace.remove();
     return statements;
 }
 
-void forEachStagingRow(const QString& programFolder, const QString& table, const std::function<void(StagingRow)>& use)
-{
-    rt::Connection connection;
-    connection.open(jetConnectionString(programFolder, FloorDatabase));
-    for (rt::Recordset rows = connection.execute("select * from " + table); !rows.eof(); rows.moveNext())
-        use({ rows.field("nama").toString(),
-              rows.field("arti").toString(),
-              rows.field("asal").toString(),
-              rows.field("jk").toString() });
-}
-
-// The merge asks before every insert, so its floor asks too: the duplicate test, then the insert when no row came.
-Timed mergeFloor(const QString& programFolder)
-{
-    QList<std::pair<QString, QString>> steps;
-    forEachStagingRow(programFolder, QStringLiteral("bayiorigin2"), [&](const StagingRow& source) {
-        steps.append({ composeDuplicateTest(source), composeRowInsert(QStringLiteral("namabayi"), mergeRow(source)) });
-    });
-    RawDatabase db(QDir(programFolder).filePath(FloorDatabase));
-    QElapsedTimer timer;
-    timer.start();
-    db.stepAll(QStringLiteral("select * from bayiorigin2"));
-    for (const auto& [test, insert] : steps) {
-        if (db.stepAll(test) == 0)
-            db.stepAll(insert);
+class Stages {
+public:
+    Stages(const QString& timedFolder, const QString& captureFolder)
+        : m_timed(timedFolder)
+        , m_capture(captureFolder)
+        , m_timedForm(timedFolder)
+        , m_captureForm(captureFolder)
+    {
+        for (Form2* form : { &m_timedForm, &m_captureForm }) {
+            form->show();
+            if (!QTest::qWaitForWindowExposed(form))
+                throw std::runtime_error("the window was never shown");
+        }
     }
-    const double seconds = millisecondsSince(timer) / 1000;
-    return { seconds, db.stepAll(QStringLiteral("select nama from namabayi")) };
-}
 
-void printStage(const char* stage, const Timed& window, const Timed& floor)
-{
-    std::printf("%-12s %8lld %10.2f %10.0f %10.2f %10.0f %7.2f\n",
-                stage,
-                window.rows,
-                window.seconds,
-                double(window.rows) / window.seconds,
-                floor.seconds,
-                double(floor.rows) / floor.seconds,
-                window.seconds / floor.seconds);
-    std::fflush(stdout);
-}
+    // Runs one stage: the floor's copy of the staging database is taken first, then the timed window runs the
+    // stage, then the capture window runs it with the trace on, then the floor replays what it sent.
+    void run(const char* stage, rt::CommandButton* Form2::*button, const QString& table, const QStringList& upkeep = {})
+    {
+        const QString staging = stagingPath(m_timed);
+        const QString floor = QDir(m_timed).filePath(QStringLiteral("floor.mdb"));
+        QFile::remove(floor);
+        if (!QFile::copy(staging, floor))
+            throw std::runtime_error("cannot copy " + staging.toStdString());
+
+        QElapsedTimer timer;
+        timer.start();
+        (m_timedForm.*button)->click();
+        settle();
+        const Timed window { millisecondsSince(timer) / 1000,
+                             RawDatabase(staging).stepAll("select nama from " + table) };
+
+        const QString tracePath = QDir(m_capture).filePath(QStringLiteral("trace.log"));
+        rt::setSqlTracePath(tracePath);
+        (m_captureForm.*button)->click();
+        settle();
+        rt::setSqlTracePath({});
+        const QStringList statements = tracedStatements(tracePath);
+
+        RawDatabase db(floor);
+        timer.start();
+        if (!upkeep.isEmpty())
+            db.stepAll(upkeep.first());
+        for (const QString& statement : statements) {
+            // The stage's failures (a quote in an origin) are the floor's too, and cost it as little.
+            try {
+                db.stepAll(statement);
+            } catch (const std::runtime_error&) {
+            }
+        }
+        if (upkeep.size() > 1)
+            db.stepAll(upkeep.last());
+        const Timed replay { millisecondsSince(timer) / 1000, db.stepAll("select nama from " + table) };
+        print(stage, window, replay, statements.size());
+    }
+
+    static void printHeader()
+    {
+        std::printf("%-12s %8s %10s %10s %10s %10s %7s %11s\n",
+                    "stage",
+                    "rows",
+                    "window s",
+                    "rows/s",
+                    "floor s",
+                    "rows/s",
+                    "ratio",
+                    "statements");
+    }
+
+private:
+    static QString stagingPath(const QString& folder) { return QDir(folder).filePath(StagingDatabaseFile); }
+
+    static void print(const char* stage, const Timed& window, const Timed& floor, qsizetype statements)
+    {
+        std::printf("%-12s %8lld %10.2f %10.0f %10.2f %10.0f %7.2f %11lld\n",
+                    stage,
+                    window.rows,
+                    window.seconds,
+                    double(window.rows) / window.seconds,
+                    floor.seconds,
+                    double(floor.rows) / floor.seconds,
+                    window.seconds / floor.seconds,
+                    qlonglong(statements));
+        if (window.rows != floor.rows)
+            std::printf("  the floor wrote %lld rows, the window %lld\n", floor.rows, window.rows);
+        std::fflush(stdout);
+    }
+
+    QString m_timed;
+    QString m_capture;
+    Form2 m_timedForm;
+    Form2 m_captureForm;
+};
 
 } // namespace
 
@@ -129,42 +164,28 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     const int items = argc > 1 ? QString::fromLocal8Bit(argv[1]).toInt() : 20000;
     try {
-        const auto workFolder = makeWorkFolder();
-        const QString folder = workFolder->path();
-        const QString staging = QDir(folder).filePath(StagingDatabaseFile);
-        const QString floor = QDir(folder).filePath(FloorDatabase);
-        writeStagingDatabase(staging);
-        writeStagingDatabase(floor);
-        writeListPages(rt::toHostPath(folder, ListPageFolder), items);
+        const auto timedFolder = makeWorkFolder();
+        const auto captureFolder = makeWorkFolder();
+        const QString timed = timedFolder->path();
+        const QString capture = captureFolder->path();
+        writeStagingDatabase(QDir(timed).filePath(StagingDatabaseFile));
+        writeStagingDatabase(QDir(capture).filePath(StagingDatabaseFile));
+        writeListPages(rt::toHostPath(timed, ListPageFolder), items);
+        // The twin reads the same pages.
+        if (!QFile::link(QDir(timed).filePath(QStringLiteral("drive_c")),
+                         QDir(capture).filePath(QStringLiteral("drive_c"))))
+            throw std::runtime_error("cannot link the pages into " + capture.toStdString());
 
-        Form2 form(folder);
-        form.show();
-        if (!QTest::qWaitForWindowExposed(&form))
-            throw std::runtime_error("the window was never shown");
-        std::printf("%d list items in %s\n", items, qPrintable(folder));
-        std::printf("%-12s %8s %10s %10s %10s %10s %7s\n",
-                    "stage",
-                    "rows",
-                    "window s",
-                    "rows/s",
-                    "floor s",
-                    "rows/s",
-                    "ratio");
-
-        const Timed listImport = clickAndCount(form.Command2, staging, QStringLiteral("bayi20000"));
-        printStage("list import",
-                   listImport,
-                   runFloor(floor, listImportStatements(folder), QStringLiteral("bayi20000")));
-
-        const Timed refinement = clickAndCount(form.Command3, staging, QStringLiteral("bayiorigin2"));
-        QStringList refinementStatements { QStringLiteral("select * from bayi20000") };
-        forEachStagingRow(folder, QStringLiteral("bayi20000"), [&](const StagingRow& source) {
-            refinementStatements << composeRowInsert(QStringLiteral("bayiorigin2"), refineRow(source));
-        });
-        printStage("refinement", refinement, runFloor(floor, refinementStatements, QStringLiteral("bayiorigin2")));
-
-        const Timed merge = clickAndCount(form.Command4, staging, QStringLiteral("namabayi"));
-        printStage("merge", merge, mergeFloor(folder));
+        Stages stages(timed, capture);
+        std::printf("%d list items in %s\n", items, qPrintable(timed));
+        Stages::printHeader();
+        stages.run("list import", &Form2::Command2, QStringLiteral("bayi20000"));
+        stages.run("refinement", &Form2::Command3, QStringLiteral("bayiorigin2"));
+        stages.run("merge",
+                   &Form2::Command4,
+                   QStringLiteral("namabayi"),
+                   { QStringLiteral("create index floor_duplicates on namabayi(nama, asal)"),
+                     QStringLiteral("drop index floor_duplicates") });
     } catch (const std::runtime_error& error) {
         std::fprintf(stderr, "bench_builder: %s\n", error.what());
         return 1;

@@ -1,14 +1,15 @@
-// bench_startup: the real tervala program, from process start to both lists loaded and the window idle, on a
-// program folder holding a copy of the executable beside a ter.va of 20,000 synthetic names; beside it, an empty
-// Qt window from start to its exit after the first paint. Both run offscreen; each figure is a median of runs.
-// The program is measured from outside, without a hook: the SQL trace tells when the last of the start-up
-// statements has been sent (the girls' row statement of the second rebuild, the 9th line), and from then on the
-// process's CPU time (/proc/<pid>/task/*/schedstat, in ns) is polled; the start-up ends at the last change seen
-// before it stays unchanged for QuietMs, that is when the lists are loaded and the window has painted.
-// Then the start-up statements, read back from the trace, run again on a warm cache: through the program's
-// connection, and through SQLite alone with its own upper() and substr() for the dialect's ucase and left.
+// bench_startup: the real tervala program, from process start until it is idle with both lists loaded and the
+// window painted, on a program folder holding a copy of the executable beside a ter.va of 20,000 synthetic names.
+// Beside it, timed the same way: an empty Qt window (bench_empty_window), and tervala beside a ter.va without rows,
+// the same window and statements with nothing to list. Each figure is a median of runs, taken in turns.
+// Every process is measured from outside, without a hook: its CPU time (/proc/<pid>/task/*/schedstat, in ns) is
+// polled, and it is idle at the last change seen before the time stays unchanged for QuietMs. For tervala the
+// polling waits first for the SQL trace to hold the last start-up statement (the girls' row statement of the
+// second rebuild, the 9th line), so a pause while it loads is not taken for the end.
+// Then the start-up statements, read back from the trace, run again on a warm cache through the program's
+// connection; with --statements only that is done, once, so that callgrind can count its instructions:
+//     valgrind --tool=callgrind --collect-atstart=no build-bench/bench/bench_startup --statements
 #include "bench/Measurement.h"
-#include "bench/RawDatabase.h"
 #include "bench/ScaleData.h"
 #include "namedb/ConnectionString.h"
 #include "runtime/Connection.h"
@@ -18,11 +19,18 @@
 #include <QFile>
 #include <QProcess>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <stdexcept>
 #include <thread>
 #include <vector>
+
+#if __has_include(<valgrind/callgrind.h>)
+#include <valgrind/callgrind.h>
+#else
+#define CALLGRIND_TOGGLE_COLLECT
+#endif
 
 using namespace tervala::bench;
 
@@ -57,13 +65,17 @@ qsizetype lineCount(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll().count('\n') : 0;
 }
 
-double startTervala(const QString& executable, const QString& tracePath)
+// Milliseconds from the start of executable until it is idle. With a tracePath, the program runs with
+// TERVALA_SQL_TRACE set to it and idleness counts only once the trace holds all start-up statements.
+double startUntilIdle(const QString& executable, const QString& tracePath = {})
 {
-    QFile::remove(tracePath);
     QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("TERVALA_SQL_TRACE"), tracePath);
-    program.setProcessEnvironment(environment);
+    if (!tracePath.isEmpty()) {
+        QFile::remove(tracePath);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("TERVALA_SQL_TRACE"), tracePath);
+        program.setProcessEnvironment(environment);
+    }
     QElapsedTimer timer;
     timer.start();
     program.start(executable, {});
@@ -72,18 +84,18 @@ double startTervala(const QString& executable, const QString& tracePath)
 
     qint64 lastCpu = -1;
     double lastChangeMs = 0;
-    bool lastStatementSent = false;
+    bool loaded = tracePath.isEmpty();
     for (;;) {
         const double now = millisecondsSince(timer);
         const qint64 cpu = cpuNanoseconds(program.processId());
         if (cpu < 0 || now > GiveUpMs)
-            throw std::runtime_error("tervala ended or never settled; see " + tracePath.toStdString());
+            throw std::runtime_error(executable.toStdString() + " ended or never settled");
         if (cpu != lastCpu) {
             lastCpu = cpu;
             lastChangeMs = now;
         }
-        if (!lastStatementSent)
-            lastStatementSent = lineCount(tracePath) >= StartUpStatements;
+        if (!loaded)
+            loaded = lineCount(tracePath) >= StartUpStatements;
         else if (now - lastChangeMs >= QuietMs)
             break;
         std::this_thread::sleep_for(PollInterval);
@@ -106,35 +118,46 @@ QStringList tracedStatements(const QString& tracePath)
     return statements;
 }
 
-double throughConnection(const QString& programFolder, const QStringList& statements)
+// The statements on a warm cache through the program's connection: the median of Runs rounds, or one round
+// counted by callgrind.
+double throughConnection(const QString& programFolder, const QStringList& statements, int runs)
 {
     tervala::rt::Connection connection;
     connection.open(tervala::jetConnectionString(programFolder, tervala::NameDatabaseFile));
-    return medianMilliseconds(Runs, [&] {
+    for (const QString& statement : statements)
+        connection.execute(statement);
+    return medianMilliseconds(runs, [&] {
+        CALLGRIND_TOGGLE_COLLECT;
         for (const QString& statement : statements)
             connection.execute(statement);
+        CALLGRIND_TOGGLE_COLLECT;
     });
 }
 
-double throughSqliteAlone(const QString& databasePath, QStringList statements)
+// A program folder with a copy of the executable beside a ter.va of rows names.
+QString programFolder(const QTemporaryDir& work, const QString& name, int rows)
 {
-    statements.replaceInStrings(QStringLiteral("ucase(left(nama,1))"), QStringLiteral("upper(substr(nama,1,1))"));
-    RawDatabase db(databasePath);
-    return medianMilliseconds(Runs, [&] {
-        for (const QString& statement : statements)
-            db.stepAll(statement);
-    });
+    const QString folder = work.filePath(name);
+    if (!QDir().mkpath(folder) || !QFile::copy(QStringLiteral(TERVALA_EXECUTABLE), folder + QStringLiteral("/tervala")))
+        throw std::runtime_error("cannot copy the program into " + folder.toStdString());
+    writeNameDatabase(folder + QStringLiteral("/ter.va"), rows);
+    return folder;
 }
 
-double startEmptyWindow()
+struct Figure {
+    const char* what;
+    std::vector<double> times;
+};
+
+void printFigure(const Figure& figure, double emptyMs)
 {
-    QProcess program;
-    QElapsedTimer timer;
-    timer.start();
-    program.start(QStringLiteral(TERVALA_EMPTY_WINDOW), {});
-    if (!program.waitForFinished(int(GiveUpMs)) || program.exitCode() != 0)
-        throw std::runtime_error("the empty window did not run");
-    return millisecondsSince(timer);
+    const auto [least, most] = std::minmax_element(figure.times.begin(), figure.times.end());
+    std::printf("%-36s %8.1f ms  (%6.1f-%6.1f)  %5.2f x the empty window\n",
+                figure.what,
+                median(figure.times),
+                *least,
+                *most,
+                median(figure.times) / emptyMs);
 }
 
 } // namespace
@@ -143,34 +166,42 @@ int main(int argc, char** argv)
 {
     useOffscreenPlatformUnlessSet();
     QCoreApplication app(argc, argv);
+    const bool statementsOnly = QCoreApplication::arguments().contains(QStringLiteral("--statements"));
     try {
-        const auto folder = makeWorkFolder();
-        writeNameDatabase(folder->filePath(QStringLiteral("ter.va")), Rows);
-        const QString executable = folder->filePath(QStringLiteral("tervala"));
-        if (!QFile::copy(QStringLiteral(TERVALA_EXECUTABLE), executable))
-            throw std::runtime_error("cannot copy the program into " + folder->path().toStdString());
-
-        const QString tracePath = folder->filePath(QStringLiteral("trace.log"));
-        std::vector<double> program;
-        std::vector<double> empty;
-        for (int run = 0; run < Runs; ++run) {
-            empty.push_back(startEmptyWindow());
-            program.push_back(startTervala(executable, tracePath));
+        const auto work = makeWorkFolder();
+        const QString loaded = programFolder(*work, QStringLiteral("loaded"), Rows);
+        const QString tracePath = work->filePath(QStringLiteral("trace.log"));
+        if (statementsOnly) {
+            startUntilIdle(loaded + QStringLiteral("/tervala"), tracePath);
+            std::printf("%.1f ms\n", throughConnection(loaded, tracedStatements(tracePath), 1));
+            return 0;
         }
-        const double programMs = median(program);
-        const double emptyMs = median(empty);
-        std::printf("start-up, median of %d runs: tervala on %d rows %.1f ms, empty Qt window %.1f ms, ratio %.2f\n",
+        const QString empty = programFolder(*work, QStringLiteral("empty"), 0);
+
+        Figure emptyWindow { "empty Qt window", {} };
+        Figure noData { "tervala, ter.va without rows", {} };
+        Figure program { "tervala, 20,000 rows", {} };
+        for (int run = 0; run < Runs; ++run) {
+            emptyWindow.times.push_back(startUntilIdle(QStringLiteral(TERVALA_EMPTY_WINDOW)));
+            noData.times.push_back(startUntilIdle(empty + QStringLiteral("/tervala"), tracePath));
+            program.times.push_back(startUntilIdle(loaded + QStringLiteral("/tervala"), tracePath));
+        }
+        const double emptyMs = median(emptyWindow.times);
+        std::printf("start-up until idle, median of %d runs (min-max), platform %s\n",
                     Runs,
-                    Rows,
-                    programMs,
-                    emptyMs,
-                    programMs / emptyMs);
-        const QStringList statements = tracedStatements(tracePath);
-        std::printf("its %lld statements on a warm cache: through the program's connection %.1f ms, SQLite alone "
-                    "%.1f ms\n",
-                    qlonglong(statements.size()),
-                    throughConnection(folder->path(), statements),
-                    throughSqliteAlone(folder->filePath(QStringLiteral("ter.va")), statements));
+                    qgetenv("QT_QPA_PLATFORM").constData());
+        for (const Figure* figure : { &emptyWindow, &noData, &program })
+            printFigure(*figure, emptyMs);
+        const double statementsMs = throughConnection(loaded, tracedStatements(tracePath), Runs);
+        const double floorMs = median(noData.times) + statementsMs;
+        std::printf("its %d statements on a warm cache through the program's connection: %.1f ms\n",
+                    StartUpStatements,
+                    statementsMs);
+        std::printf("floor (the window without rows + the statements): %.1f ms, %.2f x the empty window; "
+                    "tervala %.2f x the floor\n",
+                    floorMs,
+                    floorMs / emptyMs,
+                    median(program.times) / floorMs);
     } catch (const std::runtime_error& error) {
         std::fprintf(stderr, "bench_startup: %s\n", error.what());
         return 1;
