@@ -9,10 +9,10 @@
 #include <QDir>
 #include <QFile>
 #include <QStringDecoder>
+#include <QTemporaryFile>
 
 #include <cstdint>
 #include <cstdlib>
-#include <unistd.h>
 
 using namespace tervala;
 
@@ -93,12 +93,11 @@ QString referenceOriginRow(const QString& page)
 QString pageTextOf(const QByteArray& bytes)
 {
     static const QString folder = QDir("/dev/shm").exists() ? QStringLiteral("/dev/shm") : QDir::tempPath();
-    static const QString path = QString("%1/tervala-fuzz-%2.htm").arg(folder).arg(getpid());
-    QFile file(path);
-    check(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    check(file.write(bytes) == bytes.size());
-    file.close();
-    return readPageText(QFile::encodeName(path));
+    // Removed when the run ends.
+    static QTemporaryFile file(folder + "/tervala-fuzz-XXXXXX.htm");
+    check(file.isOpen() || file.open());
+    check(file.seek(0) && file.write(bytes) == bytes.size() && file.resize(bytes.size()) && file.flush());
+    return readPageText(QFile::encodeName(file.fileName()));
 }
 
 } // namespace
