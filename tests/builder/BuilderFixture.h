@@ -1,5 +1,5 @@
-// A builder window on a fresh staging database in a temporary program folder, with errors recorded instead of
-// ending the program, and helpers to place pages under the folder's drive_c and to read and fill tables.
+// A builder window on a fresh staging database in a temporary program folder, its errors recorded instead of
+// ending the program, with helpers to place pages below the folder and to fill and read tables.
 #pragma once
 
 #include "TestDatabase.h"
@@ -10,14 +10,13 @@
 #include "runtime/CommandButton.h"
 #include "runtime/UnhandledError.h"
 
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
-#include <memory>
+#include <filesystem>
+#include <fstream>
 
 // "name|meaning|origin|gender"
 inline QString joined(const tervala::StagingRow& row)
@@ -25,48 +24,54 @@ inline QString joined(const tervala::StagingRow& row)
     return QStringList { row.name, row.meaning, row.origin, row.gender }.join('|');
 }
 
-class BuilderFixture : public ::testing::Test {
-protected:
-    void SetUp() override
+struct Builder {
+    Builder()
     {
-        tervala::rt::setUnhandledErrorHandler(
-            [this](const QString& number, const QString& message) { m_errors << number + ": " + message; });
-        m_form = std::make_unique<tervala::Form2>(m_db.folder());
-        m_form->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_form.get()));
+        tervala::rt::setUnhandledErrorHandler([this](const QString& n, const QString& m) { errors << n + ": " + m; });
+        form.show();
     }
-
-    void TearDown() override
+    // QTemporaryDir cannot see a name that is not valid UTF-8 to remove it: the pages go first, by their bytes.
+    ~Builder()
     {
-        m_form.reset();
+        std::filesystem::remove_all(host("drive_c"));
         tervala::rt::setUnhandledErrorHandler({});
     }
 
-    // Writes bytes to a file below the program folder, making its folders.
-    void writeFile(const QString& relativePath, const QByteArray& bytes)
+    std::filesystem::path host(const QByteArray& path) const
     {
-        const QString path = QDir(m_db.folder()).filePath(relativePath);
-        ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()));
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        return (QFile::encodeName(db.folder()) + '/' + path).toStdString();
     }
 
-    void insertRows(const QString& table, const QList<QStringList>& rows)
+    // Makes path (in the host's bytes, below the program folder, folders made as needed): a file of content,
+    // or for "->target" a symbolic link, or for "/" a folder.
+    void put(const QByteArray& path, const QByteArray& content)
     {
-        m_db.insert(table, "nama,arti,asal,jk", rows);
+        const std::filesystem::path entry = host(path);
+        std::filesystem::create_directories(entry.parent_path());
+        if (content.startsWith("->"))
+            std::filesystem::create_symlink(content.mid(2).toStdString(), entry);
+        else if (content == "/")
+            std::filesystem::create_directory(entry);
+        else
+            std::ofstream(entry, std::ios::binary).write(content.constData(), content.size());
     }
+
+    void fill(const QString& table, const QList<QStringList>& rows) { db.insert(table, "nama,arti,asal,jk", rows); }
 
     // "nama|arti|asal|jk" of every row, in insertion order.
     QStringList rows(const QString& table)
     {
-        return m_db.rows("select nama,arti,asal,jk from " + table + " order by rowid", 4);
+        return db.rows("select nama,arti,asal,jk from " + table + " order by rowid", 4);
     }
 
-    // Clicks the button; its stage runs to its end inside the click.
-    static void click(QWidget* button) { QTest::mouseClick(button, Qt::LeftButton); }
+    // Clicks Command1 to Command4; the stage runs to its end inside the click.
+    void click(int command)
+    {
+        tervala::rt::CommandButton* const buttons[] = { form.Command1, form.Command2, form.Command3, form.Command4 };
+        QTest::mouseClick(buttons[command - 1], Qt::LeftButton);
+    }
 
-    TestDatabase m_db { tervala::StagingDatabaseFile, "db17000.sql" };
-    std::unique_ptr<tervala::Form2> m_form;
-    QStringList m_errors; // "<number>: <message>" of every error a stage reported
+    TestDatabase db { tervala::StagingDatabaseFile, "db17000.sql" };
+    tervala::Form2 form { db.folder() };
+    QStringList errors; // "<number>: <message>" of every error a stage reported
 };
