@@ -1,5 +1,5 @@
-// A browser window on a few names, shown and active, with the statements it sends read back from the SQL trace
-// and errors recorded instead of ending the program.
+// The browser window on a few names, shown and active, driven as a user drives it: the statements it sends read
+// back from the SQL trace, and an error it reports fails the test.
 #pragma once
 
 #include "TestDatabase.h"
@@ -20,22 +20,37 @@
 inline const QString LongMeaning
     = QString("one who is loved by all and keeps the old stories of the family ").repeated(3);
 
+// Cells of one column of the data rows, joined by "|".
+inline QString column(const tervala::rt::FlexGrid* grid, int col)
+{
+    QStringList cells;
+    for (int row = 1; row < grid->rows(); ++row)
+        cells << grid->textMatrix(row, col);
+    return cells.join('|');
+}
+
+inline QPoint cellCentre(const tervala::rt::FlexGrid* grid, int row, int col)
+{
+    return grid->visualRect(grid->model()->index(row - 1, col)).center();
+}
+
 class Form1Fixture : public ::testing::Test {
 protected:
     Form1Fixture()
     {
         tervala::rt::setUnhandledErrorHandler(
             [this](const QString& number, const QString& message) { m_errors << number + ": " + message; });
-        m_db.insert("namabayi",
-                    "nama,arti,asal,jk",
-                    { { "Aaron", LongMeaning, "Hebrew", "M" },
-                      { "Adam", "man of the earth", "Hebrew", "M" },
-                      { "Ahti", "god of the sea", "Finnish", "M" },
-                      { "Ariel", "lion of God", "Hebrew", "M" },
-                      { "Ariel", "lion of God", "Hebrew", "F" },
-                      { "Anna", "grace", "Hebrew", "F" },
-                      { "Aino", "the only one", "Finnish", "F" },
-                      { "A'isha", "alive", "Arabic", "F" } });
+        // name/meaning/origin/gender. Each gender's names have meanings and origins of their own, which order the
+        // list otherwise than the names do. Cyrus has no origin.
+        const QString names = "Aaron/" + LongMeaning
+            + "/Hebrew/M,abel/breath/Assyrian/M,Adam/man of the earth/Phoenician/M,Ahti/god of the sea/Finnish/M,"
+              "Ariel/lion of God/Aramaic/M,Ben/son/Hebrew/M,Cyrus/sun//M,A'isha/alive/Arabic/F,"
+              "Aino/the only one/Finnish/F,Anna/grace/Hebrew/F,Ariel/lion of God/Aramaic/F,Bella/beautiful/Italian/F";
+        for (const QString& row : names.split(',')) {
+            const QStringList f = row.split('/');
+            m_db.execute("insert into namabayi(nama,arti,asal,jk) values(?,?,nullif(?,''),?)",
+                         { f[0], f[1], f[2], f[3] });
+        }
     }
     ~Form1Fixture() override
     {
@@ -43,10 +58,12 @@ protected:
         tervala::rt::setSqlTracePath({});
         tervala::rt::setUnhandledErrorHandler({});
     }
+    void TearDown() override { EXPECT_EQ(m_errors, QStringList()); }
 
-    // Loads, shows and activates the window; the trace starts after start-up.
+    // Loads, shows and activates a new window; the trace starts after start-up.
     tervala::Form1& start()
     {
+        tervala::rt::setSqlTracePath({});
         m_form = std::make_unique<tervala::Form1>(m_db.folder());
         tervala::rt::runGuarded([&] { m_form->load(); });
         m_form->show();
@@ -56,25 +73,46 @@ protected:
         return *m_form;
     }
 
-    // The statements sent since the last call, without the file name that starts each trace line.
+    // Steps separated by ",": "Check2" clicks a control's box, "Text1 on" types into a text box, "Combo1 Finnish"
+    // chooses an entry.
+    void perform(const QString& steps)
+    {
+        for (const QString& step : steps.split(',', Qt::SkipEmptyParts)) {
+            const QString text = step.trimmed().section(' ', 1);
+            auto* control = m_form->findChild<QWidget*>(step.trimmed().section(' ', 0, 0));
+            ASSERT_TRUE(control) << step.toStdString();
+            if (auto* list = qobject_cast<tervala::rt::ComboBox*>(control))
+                list->setCurrentIndex(list->findText(text));
+            else if (!text.isEmpty())
+                QTest::keyClicks(control, text);
+            else
+                QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(6, control->height() / 2));
+        }
+    }
+
+    // The lines of the trace since the last call, each "<file>\t<statement>".
     QStringList takeTrace()
     {
         QFile trace(tervala::rt::sqlTracePath());
         if (!trace.open(QIODevice::ReadOnly))
             return {};
-        QStringList lines = QString::fromUtf8(trace.readAll()).split('\n', Qt::SkipEmptyParts);
+        const QStringList lines = QString::fromUtf8(trace.readAll()).split('\n', Qt::SkipEmptyParts);
         trace.remove();
-        for (QString& line : lines)
-            line = line.section('\t', 1);
         return lines;
     }
 
-    // "name gender" of every stored favourite.
-    QStringList favourites() { return m_db.rows("select nama || ' ' || jk from namabayi where fav order by nama, jk"); }
+    // Column col of the boys' grid and of the girls' grid, "boys/girls".
+    QString lists(int col = 0) const { return column(m_form->flex1, col) + "/" + column(m_form->flex2, col); }
+
+    // "name gender" of every stored favourite, read without a trace line.
+    QStringList favourites()
+    {
+        return TestDatabase::plainSqlite(m_db.path(), "select nama || ' ' || jk from namabayi where fav order by 1");
+    }
 
     static QString toggleSql(const QString& quotedName)
     {
-        return "update namabayi set fav=not fav where nama='" + quotedName + "'";
+        return "ter.va\tupdate namabayi set fav=not fav where nama='" + quotedName + "'";
     }
 
     QTemporaryDir m_traceDir;

@@ -1,6 +1,5 @@
-// Favourites that travel, through the row menu of the browser window: export to a CSV file, import from one
-// (also a malformed one and one naming unknown names), and print to a PDF file. The dialogs are answered by the
-// test; what an import sends is read from the trace.
+// Favourites that travel, through the row menu of the browser window: export to a CSV file, print to a PDF file,
+// and import from a CSV file (also a malformed one and one naming unknown names). The test answers the dialogs.
 #include "Form1Fixture.h"
 #include "browser/FavouritesCsv.h"
 #include "browser/FavouritesPrint.h"
@@ -11,8 +10,6 @@
 #include <QPrinter>
 
 using namespace tervala;
-
-namespace {
 
 class Form1Transfer : public Form1Fixture {
 protected:
@@ -29,112 +26,76 @@ protected:
     }
     ~Form1Transfer() override { rt::setDialogAnswers({}); }
 
-    void trigger(const char* entry)
+    // Runs a menu entry on a file of that name and returns what the user was told.
+    QStringList trigger(const char* entry, const QString& fileName)
     {
-        const std::unique_ptr<QMenu> menu = m_form->createGridMenu(m_form->flex2);
-        menu->findChild<QAction*>(entry)->trigger();
+        m_told.clear();
+        m_fileName = m_traceDir.filePath(fileName);
+        m_form->createGridMenu(m_form->flex2)->findChild<QAction*>(entry)->trigger();
+        return m_told;
     }
 
-    void writeFile(const QByteArray& bytes)
-    {
-        QFile file(m_fileName);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    }
-
-    QString m_fileName = m_traceDir.filePath("favourites.csv");
+    QString m_fileName;
     QStringList m_told;
 };
 
-int rowOf(const rt::FlexGrid* grid, const QString& name)
+TEST_F(Form1Transfer, ExportAndPrintTheStoredFavourites)
 {
-    for (int row = 1; row < grid->rows(); ++row) {
-        if (grid->textMatrix(row, 0) == name)
-            return row;
-    }
-    return 0;
-}
-
-} // namespace
-
-TEST_F(Form1Transfer, ExportWritesTheStoredFavourites)
-{
-    m_db.execute("update namabayi set fav=1 where nama in ('A''isha', 'Aaron')");
     start();
-    m_fileName = m_traceDir.filePath("ours"); // the suffix is added
-    trigger("exportFavourites");
-    QFile file(m_traceDir.filePath("ours.csv"));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray csv = file.readAll();
-    EXPECT_TRUE(csv.startsWith("\xEF\xBB\xBFName,Meaning,Origin,Gender\r\n"));
-    const std::vector<FavouriteName> names = readFavouritesCsv(csv);
+    EXPECT_EQ(trigger("printFavourites", "none.pdf"), QStringList { "There are no favourites to print yet." });
+    EXPECT_FALSE(QFile::exists(m_fileName));
+    m_db.execute("update namabayi set fav=1 where nama in ('A''isha', 'Aaron')");
+    // The suffix is added.
+    QFile csv(m_traceDir.filePath("ours.csv"));
+    EXPECT_EQ(trigger("exportFavourites", "ours"), QStringList { "2 favourites written to " + csv.fileName() + "." });
+    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    const std::vector<FavouriteName> names = readFavouritesCsv(csv.readAll());
     ASSERT_EQ(names.size(), 2u);
     EXPECT_EQ(names[0].name + "|" + names[0].meaning + "|" + names[0].origin + "|" + names[0].gender,
               QString("A'isha|alive|Arabic|F"));
     EXPECT_EQ(names[1].meaning, LongMeaning);
-    EXPECT_EQ(m_told, QStringList { "2 favourites written to " + file.fileName() + "." });
-}
 
-TEST_F(Form1Transfer, ImportMarksTheListedNamesAndCountsTheUnknownOnes)
-{
-    m_db.execute("update namabayi set fav=1 where nama='Adam'");
-    Form1& form = start();
-    writeFile("Name,Meaning,Origin,Gender\r\n"
-              "Aino,the only one,Finnish,F\r\n"
-              "adam,,Hebrew,M\r\n"
-              "Nobody,,Nowhere,F\r\n"
-              "A'isha,alive,Arabic,F\r\n"
-              "Aino,,Hebrew,F\r\n");
-    trigger("importFavourites");
-
-    const QString aino = "update namabayi set fav=not fav where nama='Aino' and asal='Finnish' and jk='F'";
-    const QString aisha = "update namabayi set fav=not fav where nama='A''isha' and asal='Arabic' and jk='F'";
-    QStringList updates = takeTrace().filter("update ");
-    EXPECT_EQ(updates, QStringList({ aino, aisha }));
-    EXPECT_EQ(favourites(), QStringList({ "A'isha F", "Adam M", "Aino F" }));
-    EXPECT_EQ(form.flex2->textMatrix(rowOf(form.flex2, "Aino"), 3), QString("V"));
-    EXPECT_EQ(form.flex2->textMatrix(rowOf(form.flex2, "A'isha"), 3), QString("V"));
-    EXPECT_EQ(form.flex2->textMatrix(rowOf(form.flex2, "Anna"), 3), QString());
-    ASSERT_EQ(m_told.size(), 1);
-    EXPECT_EQ(m_told[0],
-              QString("New favourites: 2\nAlready favourites: 1\nNot found: 2\nNobody (Nowhere), Aino (Hebrew)"));
-
-    // Each imported name is one change that Ctrl+Z takes back with the same statement.
-    takeTrace();
-    form.flex2->setFocus();
-    QTest::keyClick(form.flex2, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(takeTrace(), QStringList { aisha });
-    EXPECT_EQ(form.flex2->textMatrix(rowOf(form.flex2, "A'isha"), 3), QString());
-    EXPECT_EQ(m_errors, QStringList());
-}
-
-TEST_F(Form1Transfer, AMalformedFileChangesNothing)
-{
-    start();
-    writeFile("Name,Origin\r\nAino,Finnish\r\nAnna,\"Hebrew\r\n");
-    trigger("importFavourites");
-    EXPECT_EQ(takeTrace(), QStringList());
-    EXPECT_EQ(favourites(), QStringList());
-    ASSERT_EQ(m_told.size(), 1);
-    EXPECT_EQ(m_told[0],
-              "warning: " + m_fileName
-                  + " is not a favourites file: line 3: a quoted field is not closed.\nNothing was changed.");
-}
-
-TEST_F(Form1Transfer, PrintMakesAPdfOfTheFavourites)
-{
-    start();
-    m_fileName = m_traceDir.filePath("favourites.pdf");
-    trigger("printFavourites");
-    EXPECT_EQ(m_told, QStringList { "There are no favourites to print yet." });
-    EXPECT_FALSE(QFile::exists(m_fileName));
-
-    m_db.execute("update namabayi set fav=1 where nama='Aino'");
-    trigger("printFavourites");
+    EXPECT_EQ(trigger("printFavourites", "favourites.pdf"), QStringList());
     QFile pdf(m_fileName);
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdf.read(5) == "%PDF-");
     EXPECT_GT(pdf.size(), 1000);
+}
+
+// An import flips each new name of its origin with one statement that Ctrl+Z takes back; a malformed file changes
+// nothing.
+TEST_F(Form1Transfer, ImportMarksTheListedNamesAndCountsTheUnknownOnes)
+{
+    m_db.execute("update namabayi set fav=1 where nama='Adam'");
+    Form1& form = start();
+    const auto writeFile = [&](const QString& fileName, const QByteArray& bytes) {
+        QFile file(m_traceDir.filePath(fileName));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    };
+    writeFile("in.csv",
+              "Name,Meaning,Origin,Gender\r\nAino,the only one,Finnish,F\r\nadam,,Phoenician,M\r\n"
+              "Nobody,,Nowhere,F\r\nA'isha,alive,Arabic,F\r\nAino,,Hebrew,F\r\n");
+    EXPECT_EQ(
+        trigger("importFavourites", "in.csv"),
+        QStringList { "New favourites: 2\nAlready favourites: 1\nNot found: 2\nNobody (Nowhere), Aino (Hebrew)" });
+    const QString update = "ter.va\tupdate namabayi set fav=not fav where nama='%1' and asal='%2' and jk='F'";
+    const QString aisha = update.arg("A''isha", "Arabic");
+    EXPECT_EQ(takeTrace().filter("update "), QStringList({ update.arg("Aino", "Finnish"), aisha }));
+    EXPECT_EQ(favourites(), QStringList({ "A'isha F", "Adam M", "Aino F" }));
+    EXPECT_EQ(column(form.flex2, 3), QString("V|V||"));
+    form.flex2->setFocus();
+    QTest::keyClick(form.flex2, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(takeTrace(), QStringList { aisha });
+    EXPECT_EQ(column(form.flex2, 3), QString("|V||"));
+
+    writeFile("bad.csv", "Name,Origin\r\nAnna,Hebrew\r\nAriel,\"Aramaic\r\n");
+    EXPECT_EQ(
+        trigger("importFavourites", "bad.csv"),
+        QStringList { "warning: " + m_traceDir.filePath("bad.csv")
+                      + " is not a favourites file: line 3: a quoted field is not closed.\nNothing was changed." });
+    EXPECT_EQ(takeTrace(), QStringList());
+    EXPECT_EQ(favourites(), QStringList({ "Adam M", "Aino F" }));
 }
 
 TEST(FavouritesPrint, ListsEveryNameWithItsTextEscaped)
