@@ -11,27 +11,24 @@
 
 TEST(StartUpTrace, OriginsThenBothListsOfInitialATwice)
 {
-    QTemporaryDir dir;
-    const QString tracePath = dir.filePath("sql.log");
-    QProcess program;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("TERVALA_SQL_TRACE", tracePath);
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
-    program.setProcessEnvironment(environment);
-    program.start(TERVALA_EXECUTABLE, {});
-    ASSERT_TRUE(program.waitForStarted());
-
     QStringList expected = { "ter.va\tselect distinct asal from namabayi order by asal" };
     for (const char* gender : { "M", "F", "M", "F" }) {
         const QString from = QString("FROM namabayi where jk='%1'  AND ucase(left(nama,1))='A' ").arg(gender);
         expected << "ter.va\tSELECT count(nama) " + from << "ter.va\tSELECT * " + from + " order by nama";
     }
+    QTemporaryDir dir;
+    QFile trace(dir.filePath("sql.log"));
     const auto traceLines = [&] {
-        QFile trace(tracePath);
-        if (!trace.open(QIODevice::ReadOnly))
-            return QStringList();
-        return QString::fromUtf8(trace.readAll()).split('\n', Qt::SkipEmptyParts);
+        trace.close();
+        return trace.open(QIODevice::ReadOnly) ? QString::fromUtf8(trace.readAll()).split('\n', Qt::SkipEmptyParts)
+                                               : QStringList();
     };
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("TERVALA_SQL_TRACE", trace.fileName());
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    program.setProcessEnvironment(environment);
+    program.start(TERVALA_EXECUTABLE, {});
     EXPECT_TRUE(QTest::qWaitFor([&] { return traceLines().size() >= expected.size(); }, 20000));
     program.kill();
     program.waitForFinished();
