@@ -1,102 +1,68 @@
-// Which changes of the controls raise Click or Change, and when: the forms depend on the exact events.
-// Also twips placement, each value rounded to the nearest pixel.
+// What the forms rely on where it is more than Qt's own: option buttons' events, twips rounded value by value,
+// nested doEvents, and a caption cut to a sane length.
 #include "TestSupport.h"
-#include "runtime/CheckBox.h"
-#include "runtime/ComboBox.h"
+#include "runtime/DoEvents.h"
+#include "runtime/Form.h"
 #include "runtime/OptionButton.h"
-#include "runtime/TextBox.h"
 #include "runtime/Twips.h"
 
-#include <QSignalSpy>
+#include <QApplication>
 #include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace tervala::rt;
 
-class ControlsTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        for (int i = 0; i < 3; ++i) {
-            Option1[i] = new OptionButton(&m_form, "Option1", i);
-            setTwipsGeometry(Option1[i], 120, 120 + 300 * i, 1500, 255);
-        }
-        setTwipsGeometry(&Check1, 120, 1200, 1500, 255);
-        m_form.show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(&m_form));
-    }
-
-    static void clickIndicator(QWidget* control)
-    {
-        QTest::mouseClick(control, Qt::LeftButton, {}, QPoint(6, control->height() / 2));
-    }
-
-    QWidget m_form;
-    OptionButton* Option1[3] {};
-    CheckBox Check1 { &m_form, "Check1" };
-};
-
-TEST_F(ControlsTest, OptionButtonClicksOnceWhenSelectedWithTheOldOneAlreadyCleared)
+// A handler reading the group sees the new button alone selected; selecting the selected one raises nothing.
+TEST(Controls, OptionButtonClicksOnceWhenSelectedWithTheOldOneCleared)
 {
-    QStringList clicks; // "<index>:<values of the three buttons as its handler sees them>"
+    QWidget form;
+    OptionButton* Option1[3] {};
+    const auto values
+        = [&] { return QString("%1%2%3").arg(Option1[0]->value()).arg(Option1[1]->value()).arg(Option1[2]->value()); };
+    QStringList clicks; // "<index>:<the three values as its handler sees them>"
     for (int i = 0; i < 3; ++i) {
-        QObject::connect(Option1[i], &OptionButton::Click, [&, i] {
-            clicks << QString("%1:%2%3%4")
-                          .arg(i)
-                          .arg(int(Option1[0]->value()))
-                          .arg(int(Option1[1]->value()))
-                          .arg(int(Option1[2]->value()));
-        });
+        Option1[i] = new OptionButton(&form, "Option1", i);
+        setTwipsGeometry(Option1[i], 1642, 938 + 375 * i, 1507, 263);
+        QObject::connect(Option1[i], &OptionButton::Click, [&, i] { clicks << QString::number(i) + ':' + values(); });
     }
-    // From code the Click is raised inside setValue; selecting the selected button raises none.
+    EXPECT_EQ(Option1[1]->geometry(), QRect(109, 88, 100, 18));
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
     Option1[0]->setValue(true);
     Option1[1]->setValue(true);
     Option1[1]->setValue(true);
-    EXPECT_EQ(clicks, QStringList({ "0:100", "1:010" }));
-
-    clickIndicator(Option1[2]);
-    clickIndicator(Option1[2]);
-    EXPECT_EQ(clicks, QStringList({ "0:100", "1:010", "2:001" }));
+    for (int i = 0; i < 2; ++i)
+        QTest::mouseClick(Option1[2], Qt::LeftButton, {}, QPoint(6, 9));
+    Option1[2]->setValue(false);
+    EXPECT_EQ(clicks.join(' '), QString("0:100 1:010 2:001"));
+    EXPECT_EQ(values(), QString("000"));
 }
 
-TEST_F(ControlsTest, CheckBoxClicksOnEveryChangeByUserOrCode)
+// doEvents delivers posted calls, also when called again from a handler it is running.
+TEST(Controls, DoEventsNestedInsideAPostedCall)
 {
-    QSignalSpy clicks(&Check1, &CheckBox::Click);
-    Check1.setValue(1);
-    Check1.setValue(1);
-    EXPECT_EQ(clicks.count(), 1);
-    clickIndicator(&Check1);
-    EXPECT_EQ(Check1.value(), 0);
-    EXPECT_EQ(clicks.count(), 2);
+    QStringList ran;
+    const auto post
+        = [](const std::function<void()>& call) { QMetaObject::invokeMethod(qApp, call, Qt::QueuedConnection); };
+    post([&] {
+        post([&] { ran << "inner"; });
+        doEvents();
+        ran << "outer";
+    });
+    doEvents();
+    EXPECT_EQ(ran, QStringList({ "inner", "outer" }));
 }
 
-TEST(TextBoxTest, ChangeForEveryKeystrokeAndForTextFromCode)
+// A window system refuses a title of megabytes; the cut never splits a character.
+TEST(FormTest, CaptionIsShownCutToASaneLengthAtACharacter)
 {
-    TextBox Text1(nullptr, "Text1");
-    QSignalSpy changes(&Text1, &TextBox::Change);
-    QTest::keyClicks(&Text1, "O'Nei");
-    EXPECT_EQ(changes.count(), 5);
-    QTest::keyClick(&Text1, Qt::Key_Backspace);
-    Text1.setText("Zoë");
-    EXPECT_EQ(changes.count(), 7);
-}
-
-TEST(ComboBoxTest, AddingEntriesChoosesNothing)
-{
-    ComboBox Combo1(nullptr, "Combo1");
-    QSignalSpy clicks(&Combo1, &ComboBox::Click);
-    Combo1.addItems({ "Boys", "Girls" });
-    EXPECT_EQ(Combo1.currentIndex(), -1);
-    EXPECT_EQ(clicks.count(), 0);
-}
-
-TEST(TwipsTest, GeometryRoundsEachValueRelativeToTheParent)
-{
-    QWidget form;
-    QWidget frame(&form);
-    setTwipsGeometry(&frame, 300, 300, 12000, 6000);
-    QWidget control(&frame);
-    setTwipsGeometry(&control, 1642, 938, 22, 23);
-    EXPECT_EQ(control.geometry(), QRect(109, 63, 1, 2));
+    const QString a(Form::MaxCaptionLength - 1, 'a');
+    Form form("Form2");
+    form.setCaption(QString(20'000'000, 'a'));
+    EXPECT_EQ(form.caption(), a + 'a');
+    form.setCaption(a + QString::fromUtf16(u"\U0001F600") + "b");
+    EXPECT_EQ(form.caption(), a);
 }
