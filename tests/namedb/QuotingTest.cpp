@@ -6,8 +6,6 @@
 
 #include <gtest/gtest.h>
 
-using tervala::quoteSql;
-
 TEST(Quoting, DoublesApostrophesOnlyAndTheEngineReadsTheTextBack)
 {
     TestDatabase db("quoting.mdb", "ter.va.sql");
@@ -18,8 +16,7 @@ TEST(Quoting, DoublesApostrophesOnlyAndTheEngineReadsTheTextBack)
         { "Zoë \"ZOË\" \\ % _ [a] ;", "Zoë \"ZOË\" \\ % _ [a] ;" },
     };
     for (const auto& [text, expected] : cases) {
-        SCOPED_TRACE(text.toStdString());
-        EXPECT_EQ(quoteSql(text), expected);
-        EXPECT_EQ(db.execute("select '" + quoteSql(text) + "'").field(0).toString(), text);
+        EXPECT_EQ(tervala::quoteSql(text), expected);
+        EXPECT_EQ(db.execute("select '" + tervala::quoteSql(text) + "'").field(0).toString(), text);
     }
 }
