@@ -1,12 +1,9 @@
 // The builder window around its stages: a stage clicked during another's yield, the window closed during a
-// stage, a page too large to read, and another program holding the database's write lock.
+// stage, and a page too large to read.
 #include "BuilderFixture.h"
 #include "builder/PageText.h"
 
 #include <QMetaObject>
-#include <QSemaphore>
-
-#include <thread>
 
 TEST(Form2Window, StageClickedDuringAYieldRunsNested)
 {
@@ -48,25 +45,4 @@ TEST(Form2Window, PageTooLargeIsAClearError)
     ASSERT_EQ(builder.errors.size(), 1);
     EXPECT_TRUE(builder.errors.at(0).startsWith("75: Cannot read file: larger than 67108864 bytes: "));
     EXPECT_TRUE(builder.errors.at(0).endsWith("/M_Large_1.htm")) << builder.errors.at(0).toStdString();
-}
-
-TEST(Form2Window, LockHeldForSecondsByAnotherProgramLosesNoRow)
-{
-    Builder builder;
-    builder.fill("bayiorigin2", { { "N0", "", "x", "M" }, { "N1", "", "x", "M" }, { "N2", "", "x", "M" } });
-    // Another connection holds the write lock for two seconds: the merge's first insert meets it.
-    QSemaphore locked;
-    std::thread holder([&] {
-        tervala::rt::Connection other;
-        other.open(TestDatabase::connectionString(builder.db.path()));
-        other.execute("begin immediate");
-        locked.release();
-        std::this_thread::sleep_for(std::chrono::seconds(2));
-        other.execute("commit");
-    });
-    locked.acquire();
-    builder.click(4);
-    holder.join();
-    EXPECT_EQ(builder.errors, QStringList());
-    EXPECT_EQ(builder.rows("namabayi").size(), 3);
 }

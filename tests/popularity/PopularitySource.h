@@ -1,44 +1,29 @@
 // Small stand-ins for the US baby-name file: an SQLite file with the table usNameData of the real one, or with
-// a table of the caller's making, and a fixture with popularity.db imported from the sample rows.
+// a table of the caller's making, and a few sample rows.
 #pragma once
 
 #include "TestDatabase.h"
 #include "popularity/PopularityImport.h"
 
 #include <QFile>
-#include <QTemporaryDir>
 
-#include <gtest/gtest.h>
+// id, name, sex, births, rank, year
+using SourceRow = std::tuple<qint64, QString, QString, qint64, int, int>;
 
-#include <stdexcept>
-
-struct SourceRow {
-    qint64 id;
-    QString name;
-    QString sex;
-    qint64 births;
-    int rank;
-    int year;
-};
-
-// Writes an SQLite file at path with the one table createStatement makes, filled from rows when it is given.
+// Writes an SQLite file at path with the one table create makes, filled from rows.
 inline void writeSourceFile(const QString& path,
                             const QList<SourceRow>& rows,
-                            const QString& createStatement = "create table usNameData(id integer primary key not "
-                                                             "null, name text not null, sex text not null, births "
-                                                             "integer not null, rank integer not null, year integer "
-                                                             "not null)")
+                            const QString& create = "create table usNameData(id integer primary key not null, name "
+                                                    "text not null, sex text not null, births integer not null, rank "
+                                                    "integer not null, year integer not null)")
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        throw std::runtime_error("cannot write " + path.toStdString());
-    file.close();
+    QFile(path).open(QIODevice::WriteOnly | QIODevice::Truncate);
     tervala::rt::Connection connection;
     connection.open(TestDatabase::connectionString(path));
-    connection.execute(createStatement);
-    for (const SourceRow& row : rows)
+    connection.execute(create);
+    for (const auto& [id, name, sex, births, rank, year] : rows)
         connection.execute("insert into usNameData(id, name, sex, births, rank, year) values(?, ?, ?, ?, ?, ?)",
-                           { row.id, row.name, row.sex, row.births, row.rank, row.year });
+                           { id, name, sex, births, rank, year });
 }
 
 // A few names over three years, 2022 to 2024. Ids cross the importer's read slices (250,000 rows each) at
@@ -50,19 +35,4 @@ inline const QList<SourceRow> SampleRows = {
     { 250002, "jordan", "F", 80, 300, 2023 },  { 500000, "mary", "F", 4000, 3, 2024 },
     { 500001, "jordan", "M", 1200, 33, 2024 }, { 500002, "jordan", "F", 95, 280, 2024 },
     { 750001, "zoë", "F", 20, 700, 2024 },
-};
-
-// popularity.db imported from SampleRows into a fresh folder, opened.
-class ImportedPopularity : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        writeSourceFile(m_dir.filePath("source.sqlite"), SampleRows);
-        tervala::importPopularity(m_dir.filePath("source.sqlite"), m_dir.path(), [](const QString&) {});
-        m_file = tervala::PopularityFile::openIn(m_dir.path());
-        ASSERT_NE(m_file, nullptr);
-    }
-
-    QTemporaryDir m_dir;
-    std::unique_ptr<tervala::PopularityFile> m_file;
 };

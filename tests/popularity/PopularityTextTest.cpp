@@ -1,46 +1,43 @@
-// The tooltip line of a name cell, from popularity.db as the tooltip reads it, and the chart's readout.
+// What the window shows of a name's popularity, values in: the tooltip line's peak and the readout in their
+// singular, and the chart's lines as points (births over every year, ranks broken where a year has no record).
 #include "popularity/PopularityText.h"
 
-#include "PopularitySource.h"
 #include "TestSupport.h"
+#include "popularity/PopularitySeries.h"
+
+#include <QStringList>
 
 #include <gtest/gtest.h>
 
-using tervala::Sex;
-using tervala::YearCount;
+using namespace tervala;
 
-using PopularityTextTest = ImportedPopularity;
-
-TEST_F(PopularityTextTest, TooltipLinesForBothSexesWithoutLetterCaseButWithAccents)
-{
-    const struct {
-        const char* name;
-        Sex sex;
-        const char* line;
-    } cases[] = {
-        { "Mary", Sex::Female, "US: #3 of girls' names in 2024 (4,000 births); most popular in 2023, #1" },
-        { "MARY", Sex::Female, "US: #3 of girls' names in 2024 (4,000 births); most popular in 2023, #1" },
-        { "mary", Sex::Male, "US: not among the recorded boys' names, 2022–2024" },
-        { "Ada", Sex::Female, "US: not among girls' names in 2024; most popular in 2022, #5" },
-        { "Jordan", Sex::Male, "US: #33 of boys' names in 2024 (1,200 births); most popular in 2024, #33" },
-        { "jorDAN", Sex::Female, "US: #280 of girls' names in 2024 (95 births); most popular in 2024, #280" },
-        { "ZOË", Sex::Female, "US: #700 of girls' names in 2024 (20 births); most popular in 2024, #700" },
-        { "Zoe", Sex::Female, "US: not among the recorded girls' names, 2022–2024" },
-    };
-    for (const auto& lookup : cases) {
-        SCOPED_TRACE(lookup.name);
-        EXPECT_EQ(tervala::popularityLine(m_file->history(lookup.name, lookup.sex), lookup.sex, m_file->note()),
-                  QString(lookup.line));
-    }
-}
+// The peak is the best rank, then the most births: 2022.
+const QList<YearCount> Boys = { { 2021, 100, 1 }, { 2022, 300, 1 }, { 2023, 300, 1 }, { 2025, 1, 2 } };
 
 TEST(PopularityText, PeakIsTheBestRankThenTheMostBirths)
 {
-    const QList<YearCount> history = { { 1990, 100, 1 }, { 1991, 300, 1 }, { 1992, 300, 1 }, { 1993, 1, 2 } };
-    tervala::PopularityNote note;
-    note.lastYear = 1993;
-    EXPECT_EQ(tervala::popularityLine(history, Sex::Male, note),
-              QString("US: #2 of boys' names in 1993 (1 birth); most popular in 1991, #1"));
-    EXPECT_EQ(tervala::yearReadout(1991, history, {}), QString("1991: girls #1 (300 births), boys not recorded"));
-    EXPECT_EQ(tervala::yearReadout(1993, {}, history), QString("1993: girls not recorded, boys #2 (1 birth)"));
+    EXPECT_EQ(popularityLine(Boys, Sex::Male, { "us", 4, 2021, 2025 }),
+              QString("US: #2 of boys' names in 2025 (1 birth); most popular in 2022, #1"));
+    EXPECT_EQ(yearReadout(2025, {}, Boys), QString("2025: girls not recorded, boys #2 (1 birth)"));
+}
+
+TEST(PopularitySeries, BirthsCoverEveryYearAndRanksBreakAtGaps)
+{
+    const std::tuple<ChartMeasure, int, int, QString> cases[] = {
+        // runs split by " | "
+        { ChartMeasure::Births, 2022, 2026, "(2022,300)(2023,300)(2024,0)(2025,1)(2026,0)" },
+        { ChartMeasure::Rank, 2020, 2025, "(2021,1)(2022,1)(2023,1) | (2025,2)" },
+        { ChartMeasure::Rank, 2022, 2022, "(2022,1)" },
+        { ChartMeasure::Births, 2026, 2027, "(2026,0)(2027,0)" },
+        { ChartMeasure::Rank, 2026, 2027, "" },
+    };
+    for (const auto& [measure, firstYear, lastYear, points] : cases) {
+        QStringList runs;
+        for (const auto& run : chartLine(Boys, measure, firstYear, lastYear)) {
+            runs << QString();
+            for (const QPointF& point : run)
+                runs.last() += QString("(%1,%2)").arg(point.x()).arg(point.y());
+        }
+        EXPECT_EQ(runs.join(" | "), points);
+    }
 }
