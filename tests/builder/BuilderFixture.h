@@ -5,7 +5,6 @@
 #include "TestDatabase.h"
 #include "TestSupport.h"
 #include "builder/Form2.h"
-#include "builder/RowInsert.h"
 #include "namedb/ConnectionString.h"
 #include "runtime/CommandButton.h"
 #include "runtime/UnhandledError.h"
@@ -17,12 +16,6 @@
 
 #include <filesystem>
 #include <fstream>
-
-// "name|meaning|origin|gender"
-inline QString joined(const tervala::StagingRow& row)
-{
-    return QStringList { row.name, row.meaning, row.origin, row.gender }.join('|');
-}
 
 struct Builder {
     Builder()
@@ -43,15 +36,13 @@ struct Builder {
     }
 
     // Makes path (in the host's bytes, below the program folder, folders made as needed): a file of content,
-    // or for "->target" a symbolic link, or for "/" a folder.
+    // or for "->target" a symbolic link.
     void put(const QByteArray& path, const QByteArray& content)
     {
         const std::filesystem::path entry = host(path);
         std::filesystem::create_directories(entry.parent_path());
         if (content.startsWith("->"))
             std::filesystem::create_symlink(content.mid(2).toStdString(), entry);
-        else if (content == "/")
-            std::filesystem::create_directory(entry);
         else
             std::ofstream(entry, std::ios::binary).write(content.constData(), content.size());
     }

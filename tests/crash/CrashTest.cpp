@@ -4,7 +4,8 @@
 // Then: PRAGMA integrity_check is "ok"; the file holds the effect of every statement that had returned (the SQL
 // trace names each statement before it runs, so all but the last had returned, and the last may or may not be
 // in); and the program runs again on what the kill left (the stage to its end, or the browser's start and "ALL").
-// Usage: tervala_crashtest <kills> [seed]. Prints one line per kill and a summary; exit status 1 on a failure.
+// Usage: tervala_crashtest <kills> [seed]. Prints one line per kill (its scenario, and the toggles or milliseconds
+// before it), any failed check, and a summary; exit status 1 on a failure.
 #include "browser/Form1.h"
 #include "builder/Form2.h"
 #include "runtime/CommandButton.h"
@@ -49,22 +50,18 @@ void check(bool ok, const char* what)
     }
 }
 
-// The first column of every row of query on the scenario's database, read as the program reads the file.
-QStringList rowsOf(const QString& folder, int scenario, const QString& query)
+// The first column of every row of query (by default the rows of the scenario's table) on the scenario's
+// database, read as the program reads the file.
+QStringList rowsOf(const QString& folder, int scenario, QString query = {})
 {
+    if (query.isEmpty())
+        query = QString("select nama || '|' || arti || '|' || asal || '|' || jk from %1").arg(Tables[scenario]);
     rt::Connection db;
     db.open("provider=Microsoft.jet.oledb.4.0;data source=" + folder + (scenario < All ? "/db17000.mdb" : "/ter.va"));
     QStringList rows;
     for (rt::Recordset rs = db.executeUntraced(query); !rs.eof(); rs.moveNext())
         rows << rs.field(0).toString();
     return rows;
-}
-
-QStringList tableRows(const QString& folder, int scenario)
-{
-    return rowsOf(folder,
-                  scenario,
-                  QString("select nama||'|'||arti||'|'||asal||'|'||jk from %1").arg(Tables[scenario]));
 }
 
 void writeFile(const QString& path, const QString& text)
@@ -190,14 +187,14 @@ void checkStage(int scenario, const QString& folder, const QStringList& trace)
         emptied = emptied || trace[i] == empty;
         returned = trace[i] == empty ? 0 : returned + trace[i].startsWith(insert);
     }
-    const QStringList rows = tableRows(folder, scenario);
+    const QStringList rows = rowsOf(folder, scenario);
     const QStringList before = emptied || (last == empty && rows.isEmpty()) ? QStringList() : initial[scenario];
     const QStringList written = final[scenario].mid(scenario < Refine ? 0 : initial[scenario].size());
     const qsizetype added = rows.size() - before.size();
     check(added >= returned && added <= returned + last.startsWith(insert) && rows == before + written.mid(0, added),
           "the table does not hold the rows of the inserts that had returned");
     check(runToEnd(scenario, folder) >= 0, "the stage does not run again");
-    check(tableRows(folder, scenario) == (scenario == Refine ? rows + written : final[scenario]),
+    check(rowsOf(folder, scenario) == (scenario == Refine ? rows + written : final[scenario]),
           "the table is not complete after a run to the end");
 }
 
@@ -241,10 +238,10 @@ int main(int argc, char* argv[])
     qint64 durationMs[All + 1];
     for (int scenario = 0; scenario <= All; ++scenario) {
         const QString folder = freshFolder("calibrate");
-        initial[scenario] = tableRows(folder, scenario);
+        initial[scenario] = rowsOf(folder, scenario);
         if ((durationMs[scenario] = runToEnd(scenario, folder)) < 0)
             qFatal("%s does not run to its end", Scenarios[scenario]);
-        final[scenario] = tableRows(folder, scenario);
+        final[scenario] = rowsOf(folder, scenario);
         std::printf("calibration: %s takes %lld ms\n", Scenarios[scenario], durationMs[scenario]);
     }
     for (int i = 0; i < kills; ++i) {
@@ -252,13 +249,13 @@ int main(int argc, char* argv[])
         const QString folder = freshFolder(QString::number(i % 8));
         int pipeEnd = -1, status = 0;
         const pid_t pid = startChild(scenario, folder, pipeEnd);
-        // Killed after a random number of toggles have returned, or at a random time in the stage or load.
-        const int toggles = scenario == Toggle ? int(random.bounded(1, 41)) : 0;
+        // Killed once a random number of toggles have returned, or a random time into the stage or load.
+        const qint64 wait = scenario == Toggle ? random.bounded(1, 41) : random.bounded(durationMs[scenario] * 11 / 10);
+        std::printf("kill %d: %s after %lld\n", i + 1, Scenarios[scenario], wait);
         char byte;
-        for (int read = 0; read <= toggles; ++read)
+        for (qint64 read = 0; read <= (scenario == Toggle ? wait : 0); ++read)
             check(::read(pipeEnd, &byte, 1) == 1, "the child stopped");
-        const qint64 delay = scenario == Toggle ? 0 : qint64(random.bounded(double(durationMs[scenario]) * 1.1));
-        usleep(useconds_t(delay * 1000));
+        usleep(useconds_t(scenario == Toggle ? 0 : wait * 1000));
         const bool ended = waitpid(pid, &status, WNOHANG) == pid;
         if (!ended && kill(pid, SIGKILL) == 0)
             waitpid(pid, nullptr, 0);
@@ -266,12 +263,6 @@ int main(int argc, char* argv[])
         QFile log(folder + "/sql.log");
         const QStringList trace
             = log.open(QIODevice::ReadOnly) ? QString(log.readAll()).split('\n', Qt::SkipEmptyParts) : QStringList();
-        std::printf("kill %d: %s after %lld %s%s\n",
-                    i + 1,
-                    Scenarios[scenario],
-                    scenario == Toggle ? toggles : delay,
-                    scenario == Toggle ? "toggles" : "ms",
-                    ended ? ", had ended" : "");
         check(!ended || status == 0, "the child failed before the kill");
         check(rowsOf(folder, scenario, "pragma integrity_check") == QStringList { "ok" }, "integrity_check");
         scenario < All ? checkStage(scenario, folder, trace) : checkFavourites(folder, trace);
