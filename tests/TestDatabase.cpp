@@ -14,7 +14,6 @@ TestDatabase::TestDatabase(const QString& fileName, const QString& schemaFileNam
     QFile schema(QStringLiteral(TERVALA_DATA_DIR "/") + schemaFileName);
     if (!m_dir.isValid() || !file.open(QIODevice::NewOnly) || !schema.open(QIODevice::ReadOnly))
         throw std::runtime_error("cannot make " + m_path.toStdString() + " from " + schemaFileName.toStdString());
-    file.close();
     m_connection.open(connectionString(m_path));
     QStringList lines = QString::fromUtf8(schema.readAll()).split('\n');
     lines.removeIf([](const QString& line) { return line.startsWith(QLatin1String("--")); });
