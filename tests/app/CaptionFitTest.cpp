@@ -1,5 +1,6 @@
-// Both windows as the user sees them: every caption is shown whole inside its control, in the fonts the machine
-// has (the package brings the Liberation faces), on one line wherever its control is one line high.
+// Both windows as the user sees them: every caption is shown whole inside its
+// control, in the fonts the machine has (the package brings the Liberation
+// faces), on one line wherever its control is one line high.
 #include "TestDatabase.h"
 #include "TestSupport.h"
 #include "browser/Form1.h"
@@ -20,16 +21,15 @@ QRect buttonTextArea(const QAbstractButton& button)
     QStyleOptionButton option;
     option.initFrom(&button);
     option.text = button.text();
-    QStyle::SubElement element = QStyle::SE_PushButtonContents;
-    if (qobject_cast<const QCheckBox*>(&button))
-        element = QStyle::SE_CheckBoxContents;
-    else if (qobject_cast<const QRadioButton*>(&button))
-        element = QStyle::SE_RadioButtonContents;
+    const QStyle::SubElement element = qobject_cast<const QCheckBox*>(&button) ? QStyle::SE_CheckBoxContents
+        : qobject_cast<const QRadioButton*>(&button)                           ? QStyle::SE_RadioButtonContents
+                                                                               : QStyle::SE_PushButtonContents;
     return button.style()->subElementRect(element, &option, &button);
 }
 
-// "<objectName> <caption>" for each caption cut in its control. The height needed runs from the first line's top
-// to the lowest ink of the last line, so descenders count and unused leading does not.
+// "<objectName> <caption>" for each caption cut in its control. The height
+// needed runs from the first line's top to the lowest ink of the last line, so
+// descenders count and unused leading does not.
 QStringList captionsThatDoNotFit(const QWidget& window)
 {
     QStringList cut;

@@ -1,4 +1,4 @@
-// The text of one list row, the long-meaning limit and the progress bar's share before each row.
+// The long-meaning limit of a list row and the progress bar's share before each row.
 #include "browser/ListRow.h"
 
 #include "TestSupport.h"
@@ -6,12 +6,6 @@
 #include <gtest/gtest.h>
 
 using namespace tervala;
-
-TEST(ListRow, CellsOfARecord)
-{
-    EXPECT_EQ(listRowText("Zoë", "life", "Greek", true), QString("Zoë\tlife \tGreek\tV"));
-    EXPECT_EQ(listRowText({}, {}, {}, false), QString("\t \t\t"));
-}
 
 // Characters are counted as the grid's text counts them: one per letter, two for a letter beyond 16 bits.
 TEST(ListRow, LongMeaningStartsAfterFortyCharacters)
@@ -21,10 +15,8 @@ TEST(ListRow, LongMeaningStartsAfterFortyCharacters)
         { QString(41, u'ë'), true }, { QString("😀").repeated(20), false }, { QString("😀").repeated(20) + "x", true },
         { QString(), false },
     };
-    for (const auto& [meaning, isLong] : cases) {
-        SCOPED_TRACE(meaning.toStdString());
-        EXPECT_EQ(isLongMeaning(meaning.toUtf8()), isLong);
-    }
+    for (const auto& [meaning, isLong] : cases)
+        EXPECT_EQ(isLongMeaning(meaning.toUtf8()), isLong) << meaning.toStdString();
 }
 
 TEST(ListRow, BarReachesItsShareBeforeEachRow)
