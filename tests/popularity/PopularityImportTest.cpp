@@ -37,6 +37,7 @@ TEST_F(PopularityImport, StoresEveryRowAndReadsItBack)
     const std::tuple<QString, Sex, QList<YearCount>> cases[] = {
         { "JorDAN", Sex::Male, { { 2022, 900, 40 }, { 2024, 1200, 33 } } },
         { "jordan", Sex::Female, { { 2023, 80, 300 }, { 2024, 95, 280 } } },
+        { "Mary", Sex::Female, { { 2022, 5000, 2 }, { 2023, 6000, 1 }, { 2024, 4000, 3 } } },
         { "ZOË", Sex::Female, { { 2022, 12, 900 }, { 2024, 20, 700 } } },
         { "Zoe", Sex::Female, {} },
         { "O'Neil", Sex::Male, {} },
