@@ -12,7 +12,6 @@
 #include <sqlite3.h>
 
 #include <array>
-#include <cstring>
 #include <memory>
 
 namespace tervala::rt {
@@ -148,34 +147,6 @@ void likeFunction(sqlite3_context* context, int argc, sqlite3_value** argv)
         sqlite3_set_auxdata(context, 0, compiled.release(), deletePattern);
 }
 
-// Case-folded, with diacritics dropped: the first key of the NOCASE order.
-QString baseLetters(const QString& text)
-{
-    QString decomposed = text.normalized(QString::NormalizationForm_D);
-    decomposed.removeIf([](QChar c) { return c.isMark(); });
-    return std::move(decomposed).toCaseFolded();
-}
-
-uchar asciiLower(uchar c)
-{
-    return c >= 'A' && c <= 'Z' ? uchar(c - 'A' + 'a') : c;
-}
-
-int sign(int value)
-{
-    return (value > 0) - (value < 0);
-}
-
-int compareUnicode(QByteArrayView a, QByteArrayView b)
-{
-    const QString textA = QString::fromUtf8(a);
-    const QString textB = QString::fromUtf8(b);
-    const int byBase = baseLetters(textA).compare(baseLetters(textB));
-    if (byBase != 0)
-        return sign(byBase);
-    return sign(textA.toCaseFolded().compare(textB.toCaseFolded()));
-}
-
 int noCaseCollation(void*, int lengthA, const void* a, int lengthB, const void* b)
 {
     return compareNoCase(QByteArrayView(static_cast<const char*>(a), lengthA),
@@ -220,29 +191,6 @@ QString translateJetSql(const QString& statement)
         translated += QStringView(statement).sliced(start, i - start);
     }
     return translated;
-}
-
-int compareNoCase(QByteArrayView a, QByteArrayView b)
-{
-    // Equal bytes are equal texts: the common answer when SQLite groups or looks up equal values.
-    if (a.size() == b.size() && (a.isEmpty() || std::memcmp(a.data(), b.data(), size_t(a.size())) == 0))
-        return 0;
-    // While both texts are ASCII, folding is lower-casing and no diacritics can appear, so both keys of the order
-    // agree with the lower-cased bytes. Past the first non-ASCII byte the rest of each text is compared in full;
-    // an ASCII prefix never combines with what follows it, so the shared prefix cannot change the outcome.
-    const qsizetype common = qMin(a.size(), b.size());
-    for (qsizetype i = 0; i < common; ++i) {
-        const auto x = uchar(a[i]);
-        const auto y = uchar(b[i]);
-        if ((x | y) >= 0x80)
-            return compareUnicode(a.sliced(i), b.sliced(i));
-        const uchar lowerX = asciiLower(x);
-        const uchar lowerY = asciiLower(y);
-        if (lowerX != lowerY)
-            return lowerX < lowerY ? -1 : 1;
-    }
-    // One text is a prefix of the other: the longer sorts after it by either key.
-    return int(a.size() > b.size()) - int(a.size() < b.size());
 }
 
 void registerJetDialect(sqlite3* db)

@@ -5,7 +5,8 @@
 // a column built without this collation would be ordered differently and must be rebuilt (REINDEX) here.
 #pragma once
 
-#include <QByteArrayView>
+#include "runtime/NoCaseOrder.h"
+
 #include <QString>
 
 struct sqlite3;
@@ -16,11 +17,6 @@ namespace tervala::rt {
 // each NUL character inside a '...' literal written as '||char(0)||' (SQLite would end the statement there).
 // Other text inside '...', "..." and [...] is left as it is, and so are words that merely end in "left".
 QString translateJetSql(const QString& statement);
-
-// The NOCASE order of two UTF-8 texts: <0, 0 or >0. Texts compare first with letter case and diacritics
-// removed ("Ángel" beside "Angel"), then by letter case folded alone; equal only when they differ in letter
-// case alone ("Zoë" = "ZOË", "Zoe" < "Zoë").
-int compareNoCase(QByteArrayView a, QByteArrayView b);
 
 // Installs the functions and the collation. Throws DbError when the engine refuses one.
 void registerJetDialect(sqlite3* db);

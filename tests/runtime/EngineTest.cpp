@@ -10,6 +10,8 @@
 #include "runtime/SqlTrace.h"
 #include "runtime/TransientIndex.h"
 
+#include <QList>
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -86,6 +88,72 @@ TEST(CompareNoCase, CaseBlindWithPrefixesFirst)
     };
     for (const auto& [a, b, order] : cases)
         EXPECT_EQ(compareNoCase(a, b), order) << a << " / " << b;
+}
+
+// The order is defined on Unicode texts; the byte-level and table-driven shortcuts must agree with it on every
+// pair, including characters whose keys are longer than one unit, marks written apart and broken UTF-8.
+TEST(CompareNoCase, AgreesWithItsUnicodeDefinition)
+{
+    const auto definition = [](const QByteArray& a, const QByteArray& b) {
+        const auto base = [](const QString& text) {
+            QString decomposed = text.normalized(QString::NormalizationForm_D);
+            decomposed.removeIf([](QChar c) { return c.isMark(); });
+            return decomposed.toCaseFolded();
+        };
+        const QString x = QString::fromUtf8(a);
+        const QString y = QString::fromUtf8(b);
+        const int order = base(x).compare(base(y));
+        const int folded = order != 0 ? order : x.toCaseFolded().compare(y.toCaseFolded());
+        return (folded > 0) - (folded < 0);
+    };
+    const QList<QByteArray> texts = {
+        "",
+        "a",
+        "A",
+        "ab",
+        "Abel",
+        "\xc3\xa1",
+        "\xc3\x81ngel",
+        "Angel",
+        "angel",
+        "Ange\xcc\x81l",
+        "Stra\xc3\x9f"
+        "e",
+        "STRASSE",
+        "strasse",
+        "\xc4\xb0",
+        "i",
+        "\xc4\xb1",
+        "\xc5\xbf",
+        "s",
+        "\xc2\xb5",
+        "\xce\xbc",
+        "\xc7\x85",
+        "\xc7\x84",
+        "\xc3\xb8",
+        "o",
+        "\xc3\x98",
+        "\xc3\xa6",
+        "ae",
+        "\xe4\xb8\x80",
+        "\xc3",
+        "\xc3(",
+        "\xe0\x80\x80",
+        "Zo\xc3\xab",
+        "ZO\xc3\x8b",
+        "Zoe\xcc\x88",
+        "\xcc\x81",
+        "a\xcc\x81\xcc\xa3",
+        "a\xcc\xa3\xcc\x81",
+        "\xcd\x84",
+        "\xc9\x90",
+    };
+    for (const QByteArray& a : texts) {
+        for (const QByteArray& b : texts) {
+            SCOPED_TRACE((a.toHex() + " / " + b.toHex()).toStdString());
+            EXPECT_EQ(compareNoCase(a, b), definition(a, b));
+        }
+    }
 }
 
 // Both ends of every class range, negation, letter case on the ASCII and the decoded path, and wildcards.
