@@ -97,6 +97,10 @@ bool Form1::loadList(const FilterState& filter, const ListSide& side, quint64 ge
 
     const int barHeight = side.progressBox->heightTwips();
     const int boxWidth = side.progressBox->widthTwips();
+    const int nama = rows.position(QStringLiteral("nama"));
+    const int arti = rows.position(QStringLiteral("arti"));
+    const int asal = rows.position(QStringLiteral("asal"));
+    const int fav = rows.position(QStringLiteral("fav"));
     int i = 1; // the grid row being appended
     for (; !rows.eof(); rows.moveNext()) {
         side.progressBox->cls();
@@ -105,12 +109,10 @@ bool Form1::loadList(const FilterState& filter, const ListSide& side, quint64 ge
             return false;
 
         // The three text columns have text affinity: they hold text or null, never a number.
-        const QByteArrayView arti = rows.fieldUtf8(QStringLiteral("arti"));
-        side.grid->addItem(listRowText(rows.fieldUtf8(QStringLiteral("nama")),
-                                       arti,
-                                       rows.fieldUtf8(QStringLiteral("asal")),
-                                       rows.field(QStringLiteral("fav")).toBool()));
-        if (isLongMeaning(arti))
+        const QByteArrayView meaning = rows.fieldUtf8(arti);
+        side.grid->addItemUtf8(
+            listRowText(rows.fieldUtf8(nama), meaning, rows.fieldUtf8(asal), rows.field(fav).toBool()));
+        if (isLongMeaning(meaning))
             side.grid->setRowHeight(i, LongMeaningRowHeight);
         // Rows 1, 3, 5, ... are shaded, each once the row after it is in.
         if (i % 2 == 0) {

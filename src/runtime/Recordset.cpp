@@ -57,14 +57,18 @@ QVariant Recordset::field(const QString& columnName) const
     return m_table->value(m_row, column);
 }
 
-QByteArrayView Recordset::fieldUtf8(const QString& columnName) const
+QByteArrayView Recordset::fieldUtf8(int position) const
 {
     if (eof())
         throwAtEof();
-    const int column = m_table->columnIndex(columnName);
-    if (column < 0)
-        throwNoSuchField(columnName);
-    return m_table->bytes(m_row, column);
+    if (position < 0 || position >= m_table->columnCount())
+        throwNoSuchField(QString::number(position));
+    return m_table->bytes(m_row, position);
+}
+
+int Recordset::position(const QString& columnName) const
+{
+    return m_table ? m_table->columnIndex(columnName) : -1;
 }
 
 QVariant Recordset::field(int position) const

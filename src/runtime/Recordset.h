@@ -27,9 +27,12 @@ public:
     // Throws DbError at eof or for an unknown column.
     QVariant field(const QString& columnName) const;
     QVariant field(int position) const;
-    // The UTF-8 bytes of a text field of the current row, by column name, without a copy; they stay valid while
-    // this recordset lives. Null and numbers give an empty view. Throws as field().
-    QByteArrayView fieldUtf8(const QString& columnName) const;
+    // The UTF-8 bytes of a text field of the current row, by 0-based position, without a copy; they stay valid
+    // while this recordset lives. Null and numbers give an empty view. Throws as field().
+    QByteArrayView fieldUtf8(int position) const;
+    // The 0-based position of the named column (any letter case), or -1 when there is no such column or no
+    // result: a loop over many rows looks its columns up once.
+    int position(const QString& columnName) const;
 
 private:
     std::shared_ptr<const ResultTable> m_table;

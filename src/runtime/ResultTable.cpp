@@ -39,6 +39,8 @@ QVariant ResultTable::value(qsizetype row, int column) const
     case Type::Null:
         return {};
     case Type::Integer: {
+        if (size == 0)
+            return QVariant(qlonglong(qint32(cell.offset)));
         qint64 number;
         std::memcpy(&number, data, sizeof number);
         return QVariant(qlonglong(number));
@@ -73,6 +75,10 @@ bool ResultTable::appendNull()
 
 bool ResultTable::appendInteger(qint64 value)
 {
+    if (value >= std::numeric_limits<qint32>::min() && value <= std::numeric_limits<qint32>::max()) {
+        m_cells.append(Cell { quint32(qint32(value)), quint32(Type::Integer) << SizeBits });
+        return true;
+    }
     char bytes[sizeof value];
     std::memcpy(bytes, &value, sizeof value);
     return appendBytes(Type::Integer, bytes, sizeof bytes);
@@ -89,8 +95,12 @@ bool ResultTable::appendBytes(Type type, const char* data, qsizetype size)
 {
     if (size > qsizetype(SizeMask) || m_arena.size() + size > qsizetype(std::numeric_limits<quint32>::max()))
         return false;
-    m_cells.append(Cell { quint32(m_arena.size()), (quint32(type) << SizeBits) | quint32(size) });
-    m_arena.append(data, size);
+    const qsizetype offset = m_arena.size();
+    m_cells.append(Cell { quint32(offset), (quint32(type) << SizeBits) | quint32(size) });
+    // resize() grows the capacity geometrically; append() would take QByteArray's general insert path per cell.
+    m_arena.resize(offset + size);
+    if (size > 0)
+        std::memcpy(m_arena.data() + offset, data, size_t(size));
     return true;
 }
 

@@ -1,5 +1,6 @@
 // The rows of one query, held compactly: every value lives in one byte arena (text as UTF-8, numbers as
-// their 8 bytes) and each cell is 8 bytes pointing into it, row after row. Rows are only appended,
+// their 8 bytes) and each cell is 8 bytes pointing into it, row after row; an integer that fits in 32 bits
+// (a flag, a count) is held in its cell alone. Rows are only appended,
 // always a whole row of columnCount() cells; the table is read-only once a Recordset holds it.
 #pragma once
 
@@ -34,7 +35,7 @@ struct ResultTable {
 
 private:
     struct Cell {
-        quint32 offset;
+        quint32 offset; // or the value of an integer of size 0
         quint32 typeAndSize; // type in the top 3 bits, byte count below
     };
 
