@@ -1,30 +1,23 @@
 #include "browser/ListRow.h"
 
-#include <QVarLengthArray>
-
 namespace tervala {
 
-QString listRowText(QByteArrayView nama, QByteArrayView arti, QByteArrayView asal, bool fav)
+QByteArray listRowText(QByteArrayView nama, QByteArrayView arti, QByteArrayView asal, bool fav)
 {
-    // One line of UTF-8 on the stack and one conversion into the grid's text: this runs for every row of a load.
-    QVarLengthArray<char, 512> line;
-    const auto append = [&line](QByteArrayView bytes) {
-        if (!bytes.isEmpty())
-            line.append(bytes.data(), bytes.size());
-    };
-    append(nama);
-    append("\t");
-    append(arti);
-    append(" \t");
-    append(asal);
-    append("\t");
+    static const QByteArray mark = FavouriteMark.toUtf8();
+    QByteArray line;
+    line.reserve(nama.size() + arti.size() + asal.size() + 4 + (fav ? mark.size() : 0));
+    line.append(nama).append('\t').append(arti).append(" \t").append(asal).append('\t');
     if (fav)
-        append(FavouriteMark.toUtf8());
-    return QString::fromUtf8(line.constData(), line.size());
+        line.append(mark);
+    return line;
 }
 
 bool isLongMeaning(QByteArrayView arti)
 {
+    // A character takes at least as many bytes as UTF-16 units.
+    if (arti.size() <= LongMeaningLength)
+        return false;
     // Every byte but a continuation byte starts a character; one of four bytes needs two UTF-16 units.
     qsizetype units = 0;
     for (const char c : arti) {

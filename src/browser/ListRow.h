@@ -1,7 +1,7 @@
 // How one record of a name list appears in a grid row, and how far the progress bar reaches before it.
 #pragma once
 
-#include <QByteArrayView>
+#include <QByteArray>
 #include <QString>
 
 namespace tervala {
@@ -17,9 +17,10 @@ constexpr int OriginColumn = 2;
 constexpr int FavouriteColumn = 3;
 inline const QString FavouriteMark = QStringLiteral("V");
 
-// Name, tab, meaning followed by one blank, tab, origin, tab, "V" for a favourite, from the fields' UTF-8 bytes
-// as the recordset holds them. An empty view (a null field) gives an empty text; the meaning cell keeps its blank.
-QString listRowText(QByteArrayView nama, QByteArrayView arti, QByteArrayView asal, bool fav);
+// Name, tab, meaning followed by one blank, tab, origin, tab, "V" for a favourite, in UTF-8, from the fields'
+// bytes as the recordset holds them. An empty view (a null field) gives an empty text; the meaning cell keeps its
+// blank.
+QByteArray listRowText(QByteArrayView nama, QByteArrayView arti, QByteArrayView asal, bool fav);
 
 // True when the meaning, given as UTF-8, has more than LongMeaningLength characters, counted as the grid's text
 // counts them (UTF-16 units).

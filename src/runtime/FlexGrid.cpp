@@ -130,6 +130,12 @@ void FlexGrid::addItem(const QString& tabSeparated)
     clampCurrentCell();
 }
 
+void FlexGrid::addItemUtf8(QByteArrayView tabSeparated)
+{
+    m_model->appendRowUtf8(tabSeparated);
+    clampCurrentCell();
+}
+
 QString FlexGrid::textMatrix(int row, int col) const
 {
     Q_ASSERT(row >= 0 && row < rows());

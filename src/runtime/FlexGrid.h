@@ -35,6 +35,8 @@ public:
 
     // Appends one row whose cells take the pieces of text split at tabs, from column 0 on.
     void addItem(const QString& tabSeparated);
+    // The same from UTF-8 text, kept as it is: the fast way for a load of many rows.
+    void addItemUtf8(QByteArrayView tabSeparated);
 
     // A cell's text; row 0 holds the captions. A text set here holds no tab (tabs separate the stored cells).
     QString textMatrix(int row, int col) const;

@@ -1,28 +1,29 @@
-// Storage is a vector of rows (one line and a height each) and a row-major colour vector; appends are amortised
-// O(1) and store the caller's string as is. data() only slices one short line: it runs for every painted cell.
+// Storage is one byte array of lines, a vector of rows (where the line lies, a height) and a row-major colour
+// vector; appends are amortised O(1). data() only slices and decodes one short line: it runs for every painted cell.
 #include "runtime/FlexGridModel.h"
 
 #include "runtime/Contrast.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace tervala::rt {
 
 namespace {
 
-constexpr QRgb NeverColoured = 0;
+constexpr quint8 NeverColoured = 0;
 
 // The index-th tab-separated piece of line; empty past the last piece.
-QStringView pieceAt(QStringView line, int index)
+QByteArrayView pieceAt(QByteArrayView line, int index)
 {
     qsizetype start = 0;
     for (; index > 0; --index) {
-        const qsizetype tab = line.indexOf(u'\t', start);
+        const qsizetype tab = line.indexOf('\t', start);
         if (tab < 0)
             return {};
         start = tab + 1;
     }
-    const qsizetype end = line.indexOf(u'\t', start);
+    const qsizetype end = line.indexOf('\t', start);
     return end < 0 ? line.sliced(start) : line.sliced(start, end - start);
 }
 
@@ -53,7 +54,7 @@ QVariant FlexGridModel::data(const QModelIndex& index, int role) const
         return {};
     switch (role) {
     case Qt::DisplayRole:
-        return pieceAt(m_rows[index.row()].cells, index.column()).toString();
+        return cell(index.row(), index.column());
     case Qt::BackgroundRole:
         return backColor(index.row(), index.column());
     case Qt::ForegroundRole:
@@ -64,7 +65,7 @@ QVariant FlexGridModel::data(const QModelIndex& index, int role) const
                                                                      : Qt::AlignLeft | Qt::AlignVCenter);
     case Qt::AccessibleTextRole:
         if (size_t(index.column()) < m_spokenTexts.size() && m_spokenTexts[index.column()])
-            return m_spokenTexts[index.column()](pieceAt(m_rows[index.row()].cells, index.column()).toString());
+            return m_spokenTexts[index.column()](cell(index.row(), index.column()));
         return {};
     default:
         return {};
@@ -125,11 +126,11 @@ void FlexGridModel::setColumns(std::vector<Column> columns)
     if (!m_frozen)
         beginResetModel();
     if (newCount != oldCount) {
-        std::vector<QRgb> colors(m_rows.size() * newCount, NeverColoured);
+        std::vector<quint8> colors(m_rows.size() * newCount, NeverColoured);
         const int kept = std::min(oldCount, newCount);
         for (size_t row = 0; row < m_rows.size(); ++row)
-            std::copy_n(m_backColors.begin() + row * oldCount, kept, colors.begin() + row * newCount);
-        m_backColors = std::move(colors);
+            std::copy_n(m_colorIndexes.begin() + row * oldCount, kept, colors.begin() + row * newCount);
+        m_colorIndexes = std::move(colors);
     }
     m_columns = std::move(columns);
     if (!m_frozen)
@@ -163,8 +164,14 @@ void FlexGridModel::resizeRows(int count)
         else
             beginInsertRows({}, oldCount, count - 1);
     }
-    m_rows.resize(count);
-    m_backColors.resize(size_t(count) * storedColumnCount(), NeverColoured);
+    m_rows.resize(count, Row { m_lines.size() });
+    if (count == 0) {
+        m_lines.clear();
+        m_rows.shrink_to_fit();
+    }
+    m_colorIndexes.resize(size_t(count) * storedColumnCount(), NeverColoured);
+    if (count == 0)
+        m_colorIndexes.shrink_to_fit();
     if (announce) {
         if (count < oldCount)
             endRemoveRows();
@@ -175,11 +182,17 @@ void FlexGridModel::resizeRows(int count)
 
 void FlexGridModel::appendRow(const QString& tabSeparated)
 {
+    appendRowUtf8(tabSeparated.toUtf8());
+}
+
+void FlexGridModel::appendRowUtf8(QByteArrayView tabSeparated)
+{
     const int row = storedRowCount();
     if (!m_frozen)
         beginInsertRows({}, row, row);
-    m_rows.push_back(Row { tabSeparated });
-    m_backColors.resize(m_backColors.size() + storedColumnCount(), NeverColoured);
+    m_rows.push_back(Row { m_lines.size(), quint32(tabSeparated.size()) });
+    m_lines.append(tabSeparated);
+    m_colorIndexes.resize(m_colorIndexes.size() + storedColumnCount(), NeverColoured);
     if (!m_frozen)
         endInsertRows();
 }
@@ -189,21 +202,34 @@ bool FlexGridModel::isStored(int row, int col) const
     return row >= 0 && row < storedRowCount() && col >= 0 && col < storedColumnCount();
 }
 
+QByteArrayView FlexGridModel::line(int row) const
+{
+    return QByteArrayView(m_lines).sliced(m_rows[row].offset, m_rows[row].size);
+}
+
+QString FlexGridModel::cell(int row, int col) const
+{
+    return QString::fromUtf8(pieceAt(line(row), col));
+}
+
 QString FlexGridModel::text(int row, int col) const
 {
     Q_ASSERT(isStored(row, col));
-    return pieceAt(m_rows[row].cells, col).toString();
+    return cell(row, col);
 }
 
 void FlexGridModel::setText(int row, int col, const QString& text)
 {
     Q_ASSERT(isStored(row, col));
     Q_ASSERT(!text.contains(u'\t'));
-    QStringList pieces = m_rows[row].cells.split(u'\t');
+    QByteArrayList pieces = line(row).toByteArray().split('\t');
     while (pieces.size() <= col)
-        pieces.append(QString());
-    pieces[col] = text;
-    m_rows[row].cells = pieces.join(u'\t');
+        pieces.append(QByteArray());
+    pieces[col] = text.toUtf8();
+    const QByteArray changed = pieces.join('\t');
+    m_rows[row].offset = m_lines.size();
+    m_rows[row].size = quint32(changed.size());
+    m_lines.append(changed);
     if (!m_frozen)
         emit dataChanged(index(row, col), index(row, col), { Qt::DisplayRole });
 }
@@ -224,16 +250,38 @@ void FlexGridModel::setHeightTwips(int row, int twips)
 QColor FlexGridModel::backColor(int row, int col) const
 {
     Q_ASSERT(isStored(row, col));
-    const QRgb rgb = m_backColors[size_t(row) * storedColumnCount() + col];
-    return rgb == NeverColoured ? QColor(Qt::white) : QColor(rgb);
+    const quint8 index = m_colorIndexes[size_t(row) * storedColumnCount() + col];
+    return index == NeverColoured ? QColor(Qt::white) : QColor(m_palette[index]);
 }
 
 void FlexGridModel::setBackColor(int row, int col, const QColor& color)
 {
     Q_ASSERT(isStored(row, col));
-    m_backColors[size_t(row) * storedColumnCount() + col] = color.rgb();
+    m_colorIndexes[size_t(row) * storedColumnCount() + col] = paletteIndex(color.rgb());
     if (!m_frozen)
         emit dataChanged(index(row, col), index(row, col), { Qt::BackgroundRole });
+}
+
+quint8 FlexGridModel::paletteIndex(QRgb rgb)
+{
+    const auto distance = [rgb](QRgb other) {
+        const int red = qRed(rgb) - qRed(other);
+        const int green = qGreen(rgb) - qGreen(other);
+        const int blue = qBlue(rgb) - qBlue(other);
+        return red * red + green * green + blue * blue;
+    };
+    size_t nearest = 1;
+    for (size_t index = 1; index < m_palette.size(); ++index) {
+        if (m_palette[index] == rgb)
+            return quint8(index);
+        if (distance(m_palette[index]) < distance(m_palette[nearest]))
+            nearest = index;
+    }
+    if (m_palette.size() <= std::numeric_limits<quint8>::max()) {
+        m_palette.push_back(rgb);
+        return quint8(m_palette.size() - 1);
+    }
+    return quint8(nearest);
 }
 
 QString FlexGridModel::rowsAsTabSeparatedText(std::vector<int> rows) const
@@ -247,7 +295,7 @@ QString FlexGridModel::rowsAsTabSeparatedText(std::vector<int> rows) const
             continue;
         cells.clear();
         for (int col = 0; col < storedColumnCount(); ++col)
-            cells.append(pieceAt(m_rows[row].cells, col).toString());
+            cells.append(cell(row, col));
         lines.append(cells.join(u'\t'));
     }
     return lines.join(u'\n');

@@ -1,10 +1,12 @@
 // The cells of a flex grid as a table model: one model row per data row (grid row r is model row r - 1), header
-// captions as horizontal header data. A row keeps its cells as one tab-joined line, so a cell text never holds a tab.
+// captions as horizontal header data. A row keeps its cells as one tab-joined line of UTF-8, so a cell text never
+// holds a tab; a million rows must fit in little memory, and UTF-8 halves the text of the common (Latin) names.
 // While frozen the model tells views nothing and they keep the shape they last saw: rowCount()/columnCount() answer
 // that shape, while the stored*() counts and the cell accessors see the stored content. Unfreezing resets views.
 #pragma once
 
 #include <QAbstractTableModel>
+#include <QByteArray>
 #include <QColor>
 #include <QString>
 
@@ -42,6 +44,8 @@ public:
     void resizeRows(int count);
     // Appends a row whose cells are the pieces of tabSeparated; pieces past the last column are kept but not shown.
     void appendRow(const QString& tabSeparated);
+    // The same from UTF-8, stored as it is: a list load appends rows straight from the database's bytes.
+    void appendRowUtf8(QByteArrayView tabSeparated);
 
     QString text(int row, int col) const;
     void setText(int row, int col, const QString& text);
@@ -64,16 +68,26 @@ public:
 
 private:
     struct Row {
-        QString cells; // cell texts joined by tabs
-        int heightTwips = 0; // 0: default height
+        qsizetype offset = 0; // of the row's line in m_lines
+        quint32 size = 0; // bytes of the line
+        qint32 heightTwips = 0; // 0: default height
     };
 
     bool isStored(int row, int col) const;
+    quint8 paletteIndex(QRgb rgb);
+    QByteArrayView line(int row) const;
+    QString cell(int row, int col) const;
 
     std::vector<Column> m_columns;
     std::vector<Row> m_rows;
-    // Row-major, storedColumnCount() per row; 0 marks a cell never coloured (a set colour is opaque, never 0).
-    std::vector<QRgb> m_backColors;
+    // The rows' lines one after the other. A changed line is written anew at the end and the old bytes stay unused
+    // until every row is dropped, which empties it: only a user's edits (favourite marks) leave such bytes.
+    QByteArray m_lines;
+    // Cell colours as indexes into m_palette, row-major, storedColumnCount() per row; 0 marks a cell never
+    // coloured. One byte a cell: a grid uses a handful of colours and may hold a million rows. Past 255 distinct
+    // colours a new one is drawn as the nearest colour already in the palette.
+    std::vector<quint8> m_colorIndexes;
+    std::vector<QRgb> m_palette { 0 };
     std::vector<SpokenText> m_spokenTexts; // by column; shorter than the columns when the last have none
     bool m_frozen = false;
     // The shape views last saw; kept equal to the stored counts while not frozen.

@@ -76,6 +76,9 @@ TEST_F(Engine, StatementsInTheJetDialect)
     EXPECT_THROW(m_db.rows("select nama from namabayi where nama like '[ab%'"), DbError);
     EXPECT_EQ(m_db.rows("select ucase('zoë é'), ucase('`az{'), left('Ángel', 2), left(null, 1)", 4),
               QStringList { "ZOË É|`AZ{|Án|NULL" });
+    // A result holds an integer in 32 bits when it fits and in 64 otherwise.
+    EXPECT_EQ(m_db.rows("select -2147483648, 2147483647, 2147483648, -9223372036854775807", 4),
+              QStringList { "-2147483648|2147483647|2147483648|-9223372036854775807" });
 }
 
 TEST(CompareNoCase, CaseBlindWithPrefixesFirst)

@@ -44,3 +44,23 @@ TEST(FlexGrid, RedrawOnShowsWhatChangedWhileItWasOff)
     EXPECT_EQ(grid.textMatrix(40, 0) + grid.cellBackColor(40, 1).name(), QString("#ffffff"));
     EXPECT_EQ(grid.rowHeight(3), FlexGrid::DefaultRowHeightTwips);
 }
+
+// A grid keeps up to 255 distinct cell colours; a further one is drawn as the nearest of them, never as white.
+TEST(FlexGrid, ColoursPastThePaletteDrawAsTheNearest)
+{
+    FlexGrid grid;
+    grid.setFormatString("Name|Meaning");
+    grid.setRows(4);
+    grid.setCol(0);
+    grid.setRow(1);
+    for (int red = 1; red <= 255; ++red) {
+        grid.setCellBackColor(QColor(red, 0, 0));
+        EXPECT_EQ(grid.cellBackColor(1, 0), QColor(red, 0, 0));
+    }
+    grid.setCellBackColor(QColor(100, 3, 4));
+    EXPECT_EQ(grid.cellBackColor(1, 0), QColor(100, 0, 0));
+    grid.setRow(2);
+    grid.setCellBackColor(QColor(7, 0, 0));
+    EXPECT_EQ(grid.cellBackColor(2, 0), QColor(7, 0, 0));
+    EXPECT_EQ(grid.cellBackColor(3, 0), QColor(Qt::white));
+}
