@@ -5,6 +5,7 @@
 
 #include "runtime/Twips.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 #include <QTimerEvent>
 
@@ -78,15 +79,25 @@ void PictureBox::repaintIfChanged()
 {
     if (m_boxes == m_shown)
         return;
+    // A bar that grows or shrinks (one box of one colour from the same corner) changes only the strip between
+    // its two ends: repainting only that strip spares the frame, the rest of the bar and what lies beneath.
+    const bool oneBarMoved = m_boxes.size() == 1 && m_shown.size() == 1 && m_boxes[0].color == m_shown[0].color
+        && m_boxes[0].pixels.topLeft() == m_shown[0].pixels.topLeft()
+        && m_boxes[0].pixels.height() == m_shown[0].pixels.height();
+    if (oneBarMoved)
+        update((QRegion(m_boxes[0].pixels) ^ QRegion(m_shown[0].pixels)).translated(FrameWidth, FrameWidth));
+    else
+        update();
     m_shown = m_boxes;
-    update();
 }
 
-void PictureBox::paintEvent(QPaintEvent*)
+void PictureBox::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    qDrawShadePanel(&painter, rect(), palette(), true, FrameWidth);
-    painter.setClipRect(rect().adjusted(FrameWidth, FrameWidth, -FrameWidth, -FrameWidth));
+    const QRect inside = rect().adjusted(FrameWidth, FrameWidth, -FrameWidth, -FrameWidth);
+    if (!inside.contains(event->rect()))
+        qDrawShadePanel(&painter, rect(), palette(), true, FrameWidth);
+    painter.setClipRect(inside);
     if (m_backColor.isValid())
         painter.fillRect(rect(), m_backColor);
     painter.translate(FrameWidth, FrameWidth);

@@ -4,9 +4,11 @@
 #include "runtime/DoEvents.h"
 #include "runtime/Form.h"
 #include "runtime/OptionButton.h"
+#include "runtime/PictureBox.h"
 #include "runtime/Twips.h"
 
 #include <QApplication>
+#include <QScreen>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -69,4 +71,41 @@ TEST(FormTest, CaptionIsShownCutToASaneLengthAtACharacter)
     EXPECT_EQ(form.caption(), a + 'a');
     form.setCaption(a + QString::fromUtf16(u"\U0001F600") + "b");
     EXPECT_EQ(form.caption(), a);
+}
+
+// The progress bar as a load draws it, cleared and redrawn before every row: whether it grows or shrinks, the
+// window shows the bar's current end, and the frame stays.
+TEST(Controls, ProgressBarShowsItsCurrentEnd)
+{
+    QWidget form;
+    form.resize(200, 60);
+    PictureBox box(&form, "Picture4");
+    box.setBackColor(Qt::white);
+    setTwipsGeometry(&box, 0, 0, 1515, 315); // 101 x 21 pixels, 99 x 19 inside the frame
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    const auto shownColumns = [&](int width) {
+        box.cls();
+        box.fillBox(0, 0, width * 15, 285, Qt::blue);
+        QTest::qWait(20);
+        const QImage picture
+            = form.screen()->grabWindow(form.winId(), box.x(), box.y(), box.width(), box.height()).toImage();
+        QString shown;
+        for (const int x : { 1, 30, 60, 98 })
+            shown += picture.pixelColor(x, 10) == QColor(Qt::blue) ? 'B'
+                : picture.pixelColor(x, 10) == Qt::white           ? '-'
+                                                                   : '?';
+        // The frame's top and left lines are drawn in neither the box's colour nor the form's.
+        const auto isFrame = [&](int x, int y) {
+            const QColor colour = picture.pixelColor(x, y);
+            return colour != Qt::white && colour != form.palette().color(QPalette::Window);
+        };
+        const bool framed = isFrame(0, 10) && isFrame(50, 0);
+        return shown + (framed ? "" : " no frame");
+    };
+    EXPECT_EQ(shownColumns(10), QString("B---"));
+    EXPECT_EQ(shownColumns(70), QString("BBB-"));
+    EXPECT_EQ(shownColumns(40), QString("BB--"));
+    EXPECT_EQ(shownColumns(98), QString("BBBB"));
+    EXPECT_EQ(shownColumns(5), QString("B---"));
 }
