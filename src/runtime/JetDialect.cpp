@@ -44,18 +44,20 @@ bool anyNull(int argc, sqlite3_value** argv)
     return false;
 }
 
-// Every ASCII character once, so that a result of one ASCII character can point here instead of being copied:
-// ucase and left return one character for every row that a letter filter scans.
+// Every ASCII character once, each followed by a NUL, so that a result of one ASCII character can point here
+// instead of being copied: ucase and left return one character for every row that a letter filter scans, and
+// ucase reads what left returned. Given as NUL-terminated, the text needs no terminated copy when it is read.
 constexpr auto AsciiCharacters = [] {
-    std::array<char, 128> characters {};
+    std::array<std::array<char, 2>, 128> characters {};
     for (size_t c = 0; c < characters.size(); ++c)
-        characters[c] = char(c);
+        characters[c] = { char(c), '\0' };
     return characters;
 }();
 
 void resultAsciiCharacter(sqlite3_context* context, unsigned char c)
 {
-    sqlite3_result_text(context, &AsciiCharacters[c], 1, SQLITE_STATIC);
+    // A length of -1 tells SQLite that the text ends at its NUL, which the NUL character itself cannot.
+    sqlite3_result_text(context, AsciiCharacters[c].data(), c == 0 ? 1 : -1, SQLITE_STATIC);
 }
 
 bool isAscii(const unsigned char* bytes, int size)
