@@ -1,7 +1,8 @@
 // bench_startup: the real tervala program, from process start until it is idle with both lists loaded and the
 // window painted, on a program folder holding a copy of the executable beside a ter.va of 20,000 synthetic names.
-// Beside it, timed the same way: an empty Qt window (bench_empty_window), and tervala beside a ter.va without rows,
-// the same window and statements with nothing to list. Each figure is a median of runs, taken in turns.
+// Beside it, timed the same way: an empty Qt window (bench_empty_window), the same window with one label (the
+// least a window that shows text pays), and tervala beside a ter.va without rows, the same window and statements
+// with nothing to list. Each figure is a median of runs, taken in turns.
 // Every process is measured from outside, without a hook: its CPU time (/proc/<pid>/task/*/schedstat, in ns) is
 // polled, and it is idle at the last change seen before the time stays unchanged for QuietMs. For tervala the
 // polling waits first for the SQL trace to hold the last start-up statement (the girls' row statement of the
@@ -67,7 +68,7 @@ qsizetype lineCount(const QString& path)
 
 // Milliseconds from the start of executable until it is idle. With a tracePath, the program runs with
 // TERVALA_SQL_TRACE set to it and idleness counts only once the trace holds all start-up statements.
-double startUntilIdle(const QString& executable, const QString& tracePath = {})
+double startUntilIdle(const QString& executable, const QString& tracePath = {}, const QStringList& arguments = {})
 {
     QProcess program;
     if (!tracePath.isEmpty()) {
@@ -78,7 +79,7 @@ double startUntilIdle(const QString& executable, const QString& tracePath = {})
     }
     QElapsedTimer timer;
     timer.start();
-    program.start(executable, {});
+    program.start(executable, arguments);
     if (!program.waitForStarted())
         throw std::runtime_error("cannot start " + executable.toStdString());
 
@@ -149,15 +150,16 @@ struct Figure {
     std::vector<double> times;
 };
 
-void printFigure(const Figure& figure, double emptyMs)
+void printFigure(const Figure& figure, double emptyMs, double textMs)
 {
     const auto [least, most] = std::minmax_element(figure.times.begin(), figure.times.end());
-    std::printf("%-36s %8.1f ms  (%6.1f-%6.1f)  %5.2f x the empty window\n",
+    std::printf("%-36s %8.1f ms  (%6.1f-%6.1f)  %5.2f x the empty window, %5.2f x the window with a label\n",
                 figure.what,
                 median(figure.times),
                 *least,
                 *most,
-                median(figure.times) / emptyMs);
+                median(figure.times) / emptyMs,
+                median(figure.times) / textMs);
 }
 
 } // namespace
@@ -179,19 +181,22 @@ int main(int argc, char** argv)
         const QString empty = programFolder(*work, QStringLiteral("empty"), 0);
 
         Figure emptyWindow { "empty Qt window", {} };
+        Figure textWindow { "Qt window with one label", {} };
         Figure noData { "tervala, ter.va without rows", {} };
         Figure program { "tervala, 20,000 rows", {} };
         for (int run = 0; run < Runs; ++run) {
             emptyWindow.times.push_back(startUntilIdle(QStringLiteral(TERVALA_EMPTY_WINDOW)));
+            textWindow.times.push_back(startUntilIdle(QStringLiteral(TERVALA_EMPTY_WINDOW), {}, { "--text" }));
             noData.times.push_back(startUntilIdle(empty + QStringLiteral("/tervala"), tracePath));
             program.times.push_back(startUntilIdle(loaded + QStringLiteral("/tervala"), tracePath));
         }
         const double emptyMs = median(emptyWindow.times);
+        const double textMs = median(textWindow.times);
         std::printf("start-up until idle, median of %d runs (min-max), platform %s\n",
                     Runs,
                     qgetenv("QT_QPA_PLATFORM").constData());
-        for (const Figure* figure : { &emptyWindow, &noData, &program })
-            printFigure(*figure, emptyMs);
+        for (const Figure* figure : { &emptyWindow, &textWindow, &noData, &program })
+            printFigure(*figure, emptyMs, textMs);
         const double statementsMs = throughConnection(loaded, tracedStatements(tracePath), Runs);
         const double floorMs = median(noData.times) + statementsMs;
         std::printf("its %d statements on a warm cache through the program's connection: %.1f ms\n",
