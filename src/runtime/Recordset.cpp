@@ -59,10 +59,7 @@ QVariant Recordset::field(const QString& columnName) const
 
 QByteArrayView Recordset::fieldUtf8(int position) const
 {
-    if (eof())
-        throwAtEof();
-    if (position < 0 || position >= m_table->columnCount())
-        throwNoSuchField(QString::number(position));
+    requireField(position);
     return m_table->bytes(m_row, position);
 }
 
@@ -73,11 +70,16 @@ int Recordset::position(const QString& columnName) const
 
 QVariant Recordset::field(int position) const
 {
+    requireField(position);
+    return m_table->value(m_row, position);
+}
+
+void Recordset::requireField(int position) const
+{
     if (eof())
         throwAtEof();
     if (position < 0 || position >= m_table->columnCount())
         throwNoSuchField(QString::number(position));
-    return m_table->value(m_row, position);
 }
 
 } // namespace tervala::rt

@@ -35,6 +35,9 @@ public:
     int position(const QString& columnName) const;
 
 private:
+    // Throws as field() does when there is no current row or no column at position.
+    void requireField(int position) const;
+
     std::shared_ptr<const ResultTable> m_table;
     qsizetype m_row = 0;
 };
