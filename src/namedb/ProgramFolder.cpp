@@ -2,12 +2,14 @@
 #include "namedb/ProgramFolder.h"
 
 #include "namedb/ConnectionString.h"
+#include "namedb/SampleNames.h"
 #include "runtime/FileError.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
+#include <QtDebug>
 
 #include <unistd.h>
 
@@ -25,6 +27,18 @@ void requireWritableFolder(const QString& folder)
     const QFileInfo info(folder);
     if (!info.isDir() || !info.isWritable())
         throw rt::FileError(folder, QStringLiteral("Cannot write in the data folder"));
+}
+
+// Carries the names a newer package brings into the user's existing name database. A failure only postpones
+// this to a later start: the user's file is as it was, and the program runs on it.
+void addNewSampleNamesOnce(const QString& userDatabase, const QString& packagedDatabase)
+{
+    try {
+        if (sampleMarkOf(userDatabase) != sampleMarkOf(packagedDatabase))
+            addNewSampleNames(userDatabase, packagedDatabase);
+    } catch (const rt::FileError& error) {
+        qWarning("Tervala: the new sample names were not added this time (%s)", error.what());
+    }
 }
 
 } // namespace
@@ -47,9 +61,13 @@ QString prepareProgramFolder(const QString& executableFolder, const QString& dat
     requireWritableFolder(folder);
     for (const QString& name : { NameDatabaseFile, StagingDatabaseFile }) {
         const QString target = folder + QLatin1Char('/') + name;
-        if (QFileInfo::exists(target))
+        const QString sourcePath = packaged + QLatin1Char('/') + name;
+        if (QFileInfo::exists(target)) {
+            if (name == NameDatabaseFile)
+                addNewSampleNamesOnce(target, sourcePath);
             continue;
-        QFile source(packaged + QLatin1Char('/') + name);
+        }
+        QFile source(sourcePath);
         if (!source.open(QIODevice::ReadOnly))
             throw rt::FileError(source.fileName(), source.errorString());
         copyIfMissing(source, target);

@@ -15,8 +15,9 @@ QString packagedDataFolder(const QString& executableFolder);
 // The program folder, without a trailing separator. In a build tree it is executableFolder, and nothing is
 // checked or copied (a missing ter.va stays the start-up's database error). Installed, it is <dataHome>/tervala,
 // created when missing; each database file it lacks is copied in from the packaged folder and an existing one
-// is kept as it is. Throws rt::FileError naming the folder when it cannot be created or written (then nothing
-// has been copied), or naming the file whose copy failed.
+// is kept as it is, except that an existing ter.va gains the names of a packaged sample it has not taken yet. Throws
+// rt::FileError naming the folder when it cannot be created or written (then nothing has been copied), or naming the
+// file whose copy failed.
 QString prepareProgramFolder(const QString& executableFolder, const QString& dataHome);
 
 // Copies source into a new file target unless target exists; returns whether it copied. The bytes go to a

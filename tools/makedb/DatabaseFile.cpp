@@ -2,9 +2,10 @@
 // it needs none, since it compares names exactly.
 #include "tools/makedb/DatabaseFile.h"
 
+#include <QCryptographicHash>
 #include <QFile>
-#include <QPair>
 #include <QSet>
+#include <QtEndian>
 
 #include <sqlite3.h>
 
@@ -65,13 +66,13 @@ DatabaseFile DatabaseFile::openExisting(const QString& path)
 int DatabaseFile::addMissingNames(const std::vector<NameRow>& rows)
 {
     sqlite3_stmt* raw = nullptr;
-    if (sqlite3_prepare_v2(m_db.get(), "select nama, asal from namabayi", -1, &raw, nullptr) != SQLITE_OK)
+    if (sqlite3_prepare_v2(m_db.get(), "select nama, asal, jk from namabayi", -1, &raw, nullptr) != SQLITE_OK)
         fail();
     Statement select(raw);
-    QSet<QPair<QString, QString>> existing;
+    QSet<QString> existing; // nama, asal and jk, each followed by a tab, which none of them holds
     int step = SQLITE_ROW;
     while ((step = sqlite3_step(raw)) == SQLITE_ROW)
-        existing.insert({ columnText(raw, 0), columnText(raw, 1) });
+        existing.insert(columnText(raw, 0) + u'\t' + columnText(raw, 1) + u'\t' + columnText(raw, 2) + u'\t');
     if (step != SQLITE_DONE)
         fail();
     select.reset();
@@ -83,7 +84,7 @@ int DatabaseFile::addMissingNames(const std::vector<NameRow>& rows)
     int added = 0;
     execute("begin");
     for (const NameRow& row : rows) {
-        if (existing.contains({ row.nama, row.asal }))
+        if (existing.contains(row.nama + u'\t' + row.asal + u'\t' + row.jk + u'\t'))
             continue;
         const QString values[] = { row.nama, row.jk, row.asal, row.arti };
         for (int i = 0; i < 4; ++i) {
@@ -101,6 +102,17 @@ int DatabaseFile::addMissingNames(const std::vector<NameRow>& rows)
     }
     execute("commit");
     return added;
+}
+
+void DatabaseFile::stampSampleMark(const QString& namesPath)
+{
+    QFile names(namesPath);
+    if (!names.open(QIODevice::ReadOnly))
+        throw std::runtime_error(QStringLiteral("%1: %2").arg(namesPath, names.errorString()).toStdString());
+    const QByteArray digest = QCryptographicHash::hash(names.readAll(), QCryptographicHash::Sha256);
+    // Positive, since a user_version of 0 stands for a file no sample was stamped on.
+    const quint32 mark = qMax(1u, qFromBigEndian<quint32>(digest.constData()) & 0x7fffffffu);
+    execute(("pragma user_version = " + QByteArray::number(mark)).constData());
 }
 
 void DatabaseFile::execute(const char* sql)

@@ -19,9 +19,13 @@ public:
     // The existing file at path; fails when it is missing or not a database.
     static DatabaseFile openExisting(const QString& path);
 
-    // Inserts, in one transaction, each row whose (nama, asal) pair, compared exactly, table namabayi does not
+    // Inserts, in one transaction, each row whose nama, asal and jk, compared exactly, table namabayi does not
     // hold yet; rows already there, favourites included, are left alone. Returns how many rows were inserted.
     int addMissingNames(const std::vector<NameRow>& rows);
+
+    // Stamps the file with the mark of the names file it was filled from (the header's user_version, a digest of
+    // the file), which an installed program compares with a user's copy to add the names of a newer sample once.
+    void stampSampleMark(const QString& namesPath);
 
 private:
     struct CloseDatabase {

@@ -16,18 +16,30 @@ using namespace tervala::makedb;
 
 namespace {
 
-// Returns how many names were added (all of them for a new file).
-int makeDatabase(const QString& path, const QString& schemaPath, const std::optional<std::vector<NameRow>>& names)
+// Adds the names of the file at namesPath that file lacks and stamps it with their mark; returns how many.
+int addSampleNames(DatabaseFile& file, const QString& namesPath)
 {
-    if (QFile::exists(path))
-        return names ? DatabaseFile::openExisting(path).addMissingNames(*names) : 0;
+    const int added = file.addMissingNames(readNamesFile(namesPath));
+    file.stampSampleMark(namesPath);
+    return added;
+}
+
+// Returns how many names were added (all of them for a new file).
+int makeDatabase(const QString& path, const QString& schemaPath, const std::optional<QString>& namesPath)
+{
+    if (QFile::exists(path)) {
+        if (!namesPath)
+            return 0;
+        DatabaseFile file = DatabaseFile::openExisting(path);
+        return addSampleNames(file, *namesPath);
+    }
     const QString partPath = path + QStringLiteral(".part");
     QFile::remove(partPath);
     int added = 0;
     {
         DatabaseFile file = DatabaseFile::create(partPath, schemaPath);
-        if (names)
-            added = file.addMissingNames(*names);
+        if (namesPath)
+            added = addSampleNames(file, *namesPath);
     }
     if (!QFile::rename(partPath, path))
         throw std::runtime_error(QStringLiteral("%1: cannot rename to %2").arg(partPath, path).toStdString());
@@ -60,10 +72,10 @@ int main(int argc, char** argv)
 
     const QString path = parser.positionalArguments().constFirst();
     try {
-        std::optional<std::vector<NameRow>> names;
+        std::optional<QString> namesPath;
         if (parser.isSet(namesOption))
-            names = readNamesFile(parser.value(namesOption));
-        const int added = makeDatabase(path, parser.value(schemaOption), names);
+            namesPath = parser.value(namesOption);
+        const int added = makeDatabase(path, parser.value(schemaOption), namesPath);
         if (added > 0)
             std::printf("%s: %d names added\n", qPrintable(path), added);
     } catch (const std::runtime_error& error) {
