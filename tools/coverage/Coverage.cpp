@@ -8,7 +8,7 @@ QString pairKey(const QString& name, const QString& sex)
 {
     QString folded;
     for (const QChar c : name.normalized(QString::NormalizationForm_D)) {
-        if (c.category() != QChar::Mark_NonSpacing)
+        if (c.isLetter())
             folded += c;
     }
     return folded.toLower() + u'\t' + sex;

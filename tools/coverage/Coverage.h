@@ -1,6 +1,6 @@
 // How much of a period's births the names of the list cover. A pair of name and sex counts as covered when the
-// list has a row of that name, compared case-blind with accents folded (the SSA writes "zoe" for Zoë), in that
-// sex's list.
+// list has a row of that name, compared case-blind with accents, blanks and punctuation folded (the SSA writes
+// "zoe" for Zoë, "dandre" for D'Andre), in that sex's list.
 #pragma once
 
 #include "tools/makedb/NamesFile.h"
@@ -13,7 +13,7 @@
 
 namespace tervala::coverage {
 
-// The name folded as the SSA spells names (accents dropped, lower case), a tab, and the sex.
+// The name folded as the SSA spells names (its letters only, without accents, in lower case), a tab, the sex.
 QString pairKey(const QString& name, const QString& sex);
 
 struct Figures {

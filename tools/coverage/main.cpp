@@ -33,7 +33,7 @@ int main(int argc, char** argv)
     try {
         const QHash<QString, bool> listed = coverage::listedPairs(makedb::readNamesFile(arguments[2]));
         const QLocale english(QLocale::English, QLocale::UnitedStates);
-        std::printf("Births covered by the names of %s (name and sex; case-blind, accents folded):\n",
+        std::printf("Births covered by the names of %s (name and sex; letters compared case-blind, accents folded):\n",
                     qPrintable(arguments[2]));
         const struct {
             const char* label;
