@@ -1,5 +1,6 @@
 // bench_list_rebuild: the list rebuild through the real window (offscreen), from choosing "ALL" to both lists
-// loaded and repainted, at each row count given (default 20000 100000 1000000). Beside it, the floor: the same
+// loaded and repainted, at each row count given (default 20000 100000 1000000), or on a copy of each ter.va
+// file given instead of a count. Beside it, the floor: the same
 // four statements run through the SQLite C API alone, every row stepped and every column read, in a fresh process
 // of this program (started with --floor FILE), so that it pays for the file's pages as the window's first rebuild
 // does and not less or more for what the window left in memory. Each figure is the median of seven runs, the
@@ -15,6 +16,7 @@
 #include "browser/Form1.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QProcess>
 
 #include <algorithm>
@@ -118,11 +120,9 @@ int main(int argc, char** argv)
         std::printf("%s\n", figures.join(' ').constData());
         return 0;
     }
-    std::vector<int> sizes;
-    for (const QString& argument : arguments.mid(1))
-        sizes.push_back(argument.toInt());
+    QStringList sizes = arguments.mid(1); // row counts or ter.va files
     if (sizes.empty())
-        sizes = { 20000, 100000, 1000000 };
+        sizes = QStringList { "20000", "100000", "1000000" };
 
     std::printf("%10s %12s %14s %10s %14s %7s %9s %14s\n",
                 "rows",
@@ -134,9 +134,18 @@ int main(int argc, char** argv)
                 "of least",
                 "peak RSS MiB");
     try {
-        for (const int rows : sizes) {
+        for (const QString& size : sizes) {
             const auto folder = makeWorkFolder();
-            writeNameDatabase(folder->filePath(QStringLiteral("ter.va")), rows);
+            const QString database = folder->filePath(QStringLiteral("ter.va"));
+            bool isCount = false;
+            int rows = size.toInt(&isCount);
+            if (isCount)
+                writeNameDatabase(database, rows);
+            else if (QFile::copy(size, database))
+                rows = int(
+                    RawDatabase(database).stepAll(QStringLiteral("select jk from namabayi where jk in ('M', 'F')")));
+            else
+                throw std::runtime_error("cannot copy " + size.toStdString());
             const Rebuild rebuild = rebuildThroughWindow(folder->path());
             if (rebuild.rowsShown != rows)
                 throw std::runtime_error("the lists show " + std::to_string(rebuild.rowsShown) + " rows");

@@ -7,6 +7,8 @@
 // polled, and it is idle at the last change seen before the time stays unchanged for QuietMs. For tervala the
 // polling waits first for the SQL trace to hold the last start-up statement (the girls' row statement of the
 // second rebuild, the 9th line), so a pause while it loads is not taken for the end.
+// Any ter.va files named on the command line (the sample names before and after a change, say) are timed in the
+// same turns, each beside a copy of the executable.
 // Then the start-up statements, read back from the trace, run again on a warm cache through the program's
 // connection; with --statements only that is done, once, so that callgrind can count its instructions:
 //     valgrind --tool=callgrind --collect-atstart=no build-bench/bench/bench_startup --statements
@@ -135,18 +137,25 @@ double throughConnection(const QString& programFolder, const QStringList& statem
     });
 }
 
-// A program folder with a copy of the executable beside a ter.va of rows names.
-QString programFolder(const QTemporaryDir& work, const QString& name, int rows)
+// A program folder with a copy of the executable, without its ter.va.
+QString programFolder(const QTemporaryDir& work, const QString& name)
 {
     const QString folder = work.filePath(name);
     if (!QDir().mkpath(folder) || !QFile::copy(QStringLiteral(TERVALA_EXECUTABLE), folder + QStringLiteral("/tervala")))
         throw std::runtime_error("cannot copy the program into " + folder.toStdString());
+    return folder;
+}
+
+// A program folder with a copy of the executable beside a ter.va of rows names.
+QString programFolder(const QTemporaryDir& work, const QString& name, int rows)
+{
+    const QString folder = programFolder(work, name);
     writeNameDatabase(folder + QStringLiteral("/ter.va"), rows);
     return folder;
 }
 
 struct Figure {
-    const char* what;
+    QByteArray what;
     std::vector<double> times;
 };
 
@@ -154,7 +163,7 @@ void printFigure(const Figure& figure, double emptyMs, double textMs)
 {
     const auto [least, most] = std::minmax_element(figure.times.begin(), figure.times.end());
     std::printf("%-36s %8.1f ms  (%6.1f-%6.1f)  %5.2f x the empty window, %5.2f x the window with a label\n",
-                figure.what,
+                figure.what.constData(),
                 median(figure.times),
                 *least,
                 *most,
@@ -184,11 +193,20 @@ int main(int argc, char** argv)
         Figure textWindow { "Qt window with one label", {} };
         Figure noData { "tervala, ter.va without rows", {} };
         Figure program { "tervala, 20,000 rows", {} };
+        std::vector<std::pair<QString, Figure>> givenFiles; // program folder, figure
+        for (const QString& file : QCoreApplication::arguments().mid(1)) {
+            const QString folder = programFolder(*work, QStringLiteral("given%1").arg(givenFiles.size()));
+            if (!QFile::copy(file, folder + QStringLiteral("/ter.va")))
+                throw std::runtime_error("cannot copy " + file.toStdString());
+            givenFiles.push_back({ folder, Figure { "tervala, " + file.toUtf8(), {} } });
+        }
         for (int run = 0; run < Runs; ++run) {
             emptyWindow.times.push_back(startUntilIdle(QStringLiteral(TERVALA_EMPTY_WINDOW)));
             textWindow.times.push_back(startUntilIdle(QStringLiteral(TERVALA_EMPTY_WINDOW), {}, { "--text" }));
             noData.times.push_back(startUntilIdle(empty + QStringLiteral("/tervala"), tracePath));
             program.times.push_back(startUntilIdle(loaded + QStringLiteral("/tervala"), tracePath));
+            for (auto& [folder, figure] : givenFiles)
+                figure.times.push_back(startUntilIdle(folder + QStringLiteral("/tervala"), tracePath));
         }
         const double emptyMs = median(emptyWindow.times);
         const double textMs = median(textWindow.times);
@@ -197,6 +215,8 @@ int main(int argc, char** argv)
                     qgetenv("QT_QPA_PLATFORM").constData());
         for (const Figure* figure : { &emptyWindow, &textWindow, &noData, &program })
             printFigure(*figure, emptyMs, textMs);
+        for (const auto& given : givenFiles)
+            printFigure(given.second, emptyMs, textMs);
         const double statementsMs = throughConnection(loaded, tracedStatements(tracePath), Runs);
         const double floorMs = median(noData.times) + statementsMs;
         std::printf("its %d statements on a warm cache through the program's connection: %.1f ms\n",
