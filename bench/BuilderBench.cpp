@@ -13,9 +13,9 @@
 #include "builder/BuilderFolders.h"
 #include "builder/Form2.h"
 #include "namedb/ConnectionString.h"
-#include "runtime/CommandButton.h"
-#include "runtime/SqlTrace.h"
-#include "runtime/WindowsPath.h"
+#include "runtime/controls/CommandButton.h"
+#include "runtime/database/SqlTrace.h"
+#include "runtime/hostfiles/WindowsPath.h"
 
 #include <QApplication>
 #include <QDir>

@@ -3,7 +3,7 @@
 // in the builder's list page folder.
 #include "bench/ScaleData.h"
 #include "builder/BuilderFolders.h"
-#include "runtime/WindowsPath.h"
+#include "runtime/hostfiles/WindowsPath.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -15,7 +15,7 @@
 #include "bench/Measurement.h"
 #include "bench/ScaleData.h"
 #include "namedb/ConnectionString.h"
-#include "runtime/Connection.h"
+#include "runtime/database/Connection.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -2,7 +2,7 @@
 // first two 0xFF bytes, three texts to order. Translation: idempotent, and the identity on a statement without
 // NUL or "left"; order: equal to the plain Unicode order (the one the fast ASCII path must agree with),
 // reflexive, antisymmetric and transitive.
-#include "runtime/JetDialect.h"
+#include "runtime/database/JetDialect.h"
 
 #include <QList>
 

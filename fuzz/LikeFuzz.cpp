@@ -1,7 +1,7 @@
 // The like matcher against a plain recursive matcher written from the pattern rules. Input: pattern, a 0xFF
 // byte, text (both UTF-8). A valid pattern must give the reference's answer, for ASCII text also on the
 // byte path.
-#include "runtime/JetPattern.h"
+#include "runtime/database/JetPattern.h"
 
 #include <QList>
 

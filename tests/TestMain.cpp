@@ -1,5 +1,10 @@
-// One main for every test executable: widget tests need a QApplication, headless unless told otherwise.
+// One main for every test executable. Widget tests need a QApplication, headless unless told otherwise; the
+// window-free libraries' tests run under a QCoreApplication, so that nothing of Qt Widgets is linked into them.
+#ifdef TERVALA_TEST_WIDGETS
 #include <QApplication>
+#else
+#include <QCoreApplication>
+#endif
 
 #include <gtest/gtest.h>
 
@@ -7,8 +12,12 @@
 
 int main(int argc, char** argv)
 {
+#ifdef TERVALA_TEST_WIDGETS
     setenv("QT_QPA_PLATFORM", "offscreen", 0); // a platform already set is kept
     QApplication app(argc, argv);
+#else
+    QCoreApplication app(argc, argv);
+#endif
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

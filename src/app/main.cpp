@@ -8,7 +8,7 @@
 #include "builder/Form2.h"
 #include "namedb/ProgramFolder.h"
 #include "popularity/PopularityImport.h"
-#include "runtime/UnhandledError.h"
+#include "runtime/controls/UnhandledError.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -5,17 +5,17 @@
 #pragma once
 
 #include "browser/FilterQuery.h"
-#include "runtime/CheckBox.h"
-#include "runtime/ComboBox.h"
-#include "runtime/CommandButton.h"
-#include "runtime/Connection.h"
-#include "runtime/FlexGrid.h"
-#include "runtime/Form.h"
-#include "runtime/Label.h"
-#include "runtime/OptionButton.h"
-#include "runtime/PictureBox.h"
-#include "runtime/Shape.h"
-#include "runtime/TextBox.h"
+#include "runtime/controls/CheckBox.h"
+#include "runtime/controls/ComboBox.h"
+#include "runtime/controls/CommandButton.h"
+#include "runtime/controls/FlexGrid.h"
+#include "runtime/controls/Form.h"
+#include "runtime/controls/Label.h"
+#include "runtime/controls/OptionButton.h"
+#include "runtime/controls/PictureBox.h"
+#include "runtime/controls/Shape.h"
+#include "runtime/controls/TextBox.h"
+#include "runtime/database/Connection.h"
 
 #include <QStringList>
 

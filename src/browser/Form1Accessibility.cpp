@@ -3,7 +3,7 @@
 // description says what using it does. Labels are read by their own captions and are not listed.
 #include "browser/Form1Accessibility.h"
 
-#include "runtime/AccessibleText.h"
+#include "runtime/controls/AccessibleText.h"
 
 namespace tervala {
 

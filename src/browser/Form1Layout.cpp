@@ -2,7 +2,7 @@
 // caption, font, tab index and initial state. Nothing here reacts to events (see Form1.cpp).
 #include "browser/Form1.h"
 #include "browser/WindowIcon.h"
-#include "runtime/Twips.h"
+#include "runtime/controls/Twips.h"
 
 #include <utility>
 #include <vector>

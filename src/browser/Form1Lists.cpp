@@ -4,8 +4,8 @@
 #include "browser/FilterQuery.h"
 #include "browser/Form1.h"
 #include "browser/ListRow.h"
-#include "runtime/DbError.h"
-#include "runtime/DoEvents.h"
+#include "runtime/controls/DoEvents.h"
+#include "runtime/database/DbError.h"
 
 namespace tervala {
 

@@ -5,7 +5,7 @@
 #include "browser/FavouritesPrint.h"
 #include "browser/Form1.h"
 #include "namedb/Quoting.h"
-#include "runtime/Dialogs.h"
+#include "runtime/controls/Dialogs.h"
 
 #include <QDir>
 #include <QFile>

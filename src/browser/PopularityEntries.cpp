@@ -6,8 +6,8 @@
 #include "browser/PopularityChart.h"
 #include "popularity/PopularityFile.h"
 #include "popularity/PopularityText.h"
-#include "runtime/DbError.h"
-#include "runtime/UnhandledError.h"
+#include "runtime/controls/UnhandledError.h"
+#include "runtime/database/DbError.h"
 
 #include <QAction>
 #include <QMenu>

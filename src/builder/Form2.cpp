@@ -6,9 +6,9 @@
 #include "builder/OriginImport.h"
 #include "builder/Refinement.h"
 #include "builder/StageRun.h"
-#include "runtime/CommandButton.h"
-#include "runtime/Connection.h"
-#include "runtime/Twips.h"
+#include "runtime/controls/CommandButton.h"
+#include "runtime/controls/Twips.h"
+#include "runtime/database/Connection.h"
 
 namespace tervala {
 

@@ -4,7 +4,7 @@
 // Closing the window ends every running stage at its next yield.
 #pragma once
 
-#include "runtime/Form.h"
+#include "runtime/controls/Form.h"
 
 #include <QString>
 

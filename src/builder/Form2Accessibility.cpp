@@ -1,7 +1,7 @@
 // Accessible names and descriptions of the builder window, one row per control by object name.
 #include "builder/Form2Accessibility.h"
 
-#include "runtime/AccessibleText.h"
+#include "runtime/controls/AccessibleText.h"
 
 namespace tervala {
 

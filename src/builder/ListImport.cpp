@@ -4,7 +4,7 @@
 #include "builder/PageText.h"
 #include "builder/StageRun.h"
 #include "builder/TextCleanup.h"
-#include "runtime/FolderListing.h"
+#include "runtime/hostfiles/FolderListing.h"
 
 namespace tervala {
 

@@ -2,9 +2,9 @@
 
 #include "builder/StageRun.h"
 #include "builder/TextCleanup.h"
+#include "builder/TransientIndex.h"
 #include "namedb/Quoting.h"
-#include "runtime/DbError.h"
-#include "runtime/TransientIndex.h"
+#include "runtime/database/DbError.h"
 
 namespace tervala {
 
@@ -44,10 +44,10 @@ void runMerge(StageRun& run)
     // Each duplicate test looks up one name and origin: without an index every test scans all of namabayi, and
     // the run grows with the square of the rows. The index must compare as the test does, in the program's own
     // collation, so it lives only for this run.
-    const rt::TransientIndex duplicateKey(run.connection(),
-                                          QStringLiteral("namabayi"),
-                                          QStringLiteral("namabayi"),
-                                          QStringLiteral("nama, asal"));
+    const TransientIndex duplicateKey(run.connection(),
+                                      QStringLiteral("namabayi"),
+                                      QStringLiteral("namabayi"),
+                                      QStringLiteral("nama, asal"));
     bool ignoreFailures = false; // set before the first new row's insert, kept until the run ends
     run.forEachRow(QStringLiteral("bayiorigin2"), [&](const StagingRow& source) {
         if (isPresent(run, source, ignoreFailures))

@@ -3,8 +3,8 @@
 #include "builder/BuilderFolders.h"
 #include "builder/PageText.h"
 #include "builder/StageRun.h"
-#include "runtime/FileError.h"
-#include "runtime/FolderListing.h"
+#include "runtime/hostfiles/FileError.h"
+#include "runtime/hostfiles/FolderListing.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,6 +1,6 @@
 #include "builder/PageText.h"
 
-#include "runtime/TextFile.h"
+#include "runtime/hostfiles/TextFile.h"
 
 #include <algorithm>
 

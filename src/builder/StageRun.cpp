@@ -1,10 +1,11 @@
 #include "builder/StageRun.h"
 
+#include "builder/TransientIndex.h"
 #include "namedb/ConnectionString.h"
-#include "runtime/Connection.h"
-#include "runtime/DoEvents.h"
-#include "runtime/UnhandledError.h"
-#include "runtime/WindowsPath.h"
+#include "runtime/controls/DoEvents.h"
+#include "runtime/controls/UnhandledError.h"
+#include "runtime/database/Connection.h"
+#include "runtime/hostfiles/WindowsPath.h"
 
 namespace tervala {
 
@@ -18,6 +19,7 @@ StageRun::StageRun(rt::Connection& connection,
     , m_windowClosed(std::move(windowClosed))
 {
     m_connection.open(jetConnectionString(m_programFolder, StagingDatabaseFile));
+    dropTransientIndexes(m_connection);
 }
 
 QString StageRun::hostPath(const QString& windowsPath) const

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "builder/RowInsert.h"
-#include "runtime/Recordset.h"
+#include "runtime/database/Recordset.h"
 
 #include <QString>
 
@@ -22,7 +22,8 @@ public:
     using CaptionSetter = std::function<void(const QString&)>;
     using ClosedTest = std::function<bool()>;
 
-    // Opens connection on the staging database in programFolder. An open connection is closed and reopened, so a
+    // Opens connection on the staging database in programFolder and drops the transient indexes that a run which
+    // died left behind. An open connection is closed and reopened, so a
     // stage started during another stage's yield works on it too: the other stage's rows are already fetched.
     // windowClosed tells whether the window was closed; a stage ends at the first yield that finds it so.
     StageRun(rt::Connection& connection,

@@ -3,7 +3,7 @@
 
 #include "namedb/ConnectionString.h"
 #include "namedb/SampleNames.h"
-#include "runtime/FileError.h"
+#include "runtime/hostfiles/FileError.h"
 
 #include <QDir>
 #include <QFile>

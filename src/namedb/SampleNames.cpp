@@ -3,7 +3,7 @@
 // the exact comparisons below override.
 #include "namedb/SampleNames.h"
 
-#include "runtime/FileError.h"
+#include "runtime/hostfiles/FileError.h"
 
 #include <sqlite3.h>
 

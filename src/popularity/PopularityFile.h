@@ -3,7 +3,7 @@
 // Names are keyed by ucase(name), so a lookup ignores letter case and keeps accents.
 #pragma once
 
-#include "runtime/Connection.h"
+#include "runtime/database/Connection.h"
 
 #include <QList>
 #include <QString>

@@ -6,9 +6,9 @@
 #include "popularity/PopularityImport.h"
 
 #include "namedb/ConnectionString.h"
-#include "runtime/Connection.h"
-#include "runtime/DbError.h"
-#include "runtime/FileError.h"
+#include "runtime/database/Connection.h"
+#include "runtime/database/DbError.h"
+#include "runtime/hostfiles/FileError.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 // The browser window for everyone: every text it draws readable under a light and a dark palette, every control
 // named for a screen reader, and the grids read cell by cell.
 #include "Form1Fixture.h"
-#include "runtime/Contrast.h"
+#include "runtime/controls/Contrast.h"
 
 #include <QAbstractButton>
 #include <QAccessible>

@@ -5,8 +5,8 @@
 #include "TestDatabase.h"
 #include "TestSupport.h"
 #include "browser/Form1.h"
-#include "runtime/SqlTrace.h"
-#include "runtime/UnhandledError.h"
+#include "runtime/controls/UnhandledError.h"
+#include "runtime/database/SqlTrace.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -3,7 +3,7 @@
 #include "Form1Fixture.h"
 #include "browser/FavouritesCsv.h"
 #include "browser/FavouritesPrint.h"
-#include "runtime/Dialogs.h"
+#include "runtime/controls/Dialogs.h"
 
 #include <QAction>
 #include <QMenu>

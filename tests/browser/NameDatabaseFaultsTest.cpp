@@ -3,7 +3,7 @@
 #include "TestDatabase.h"
 #include "TestSupport.h"
 #include "browser/Form1.h"
-#include "runtime/UnhandledError.h"
+#include "runtime/controls/UnhandledError.h"
 
 #include <QDir>
 #include <QSemaphore>

@@ -6,8 +6,8 @@
 #include "TestSupport.h"
 #include "builder/Form2.h"
 #include "namedb/ConnectionString.h"
-#include "runtime/CommandButton.h"
-#include "runtime/UnhandledError.h"
+#include "runtime/controls/CommandButton.h"
+#include "runtime/controls/UnhandledError.h"
 
 #include <QFile>
 #include <QTest>

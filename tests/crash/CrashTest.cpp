@@ -8,12 +8,12 @@
 // before it), any failed check, and a summary; exit status 1 on a failure.
 #include "browser/Form1.h"
 #include "builder/Form2.h"
-#include "runtime/CommandButton.h"
-#include "runtime/Connection.h"
-#include "runtime/FlexGrid.h"
-#include "runtime/OptionButton.h"
-#include "runtime/SqlTrace.h"
-#include "runtime/UnhandledError.h"
+#include "runtime/controls/CommandButton.h"
+#include "runtime/controls/FlexGrid.h"
+#include "runtime/controls/OptionButton.h"
+#include "runtime/controls/UnhandledError.h"
+#include "runtime/database/Connection.h"
+#include "runtime/database/SqlTrace.h"
 
 #include <QApplication>
 #include <QDir>

@@ -3,7 +3,7 @@
 #include "namedb/ConnectionString.h"
 
 #include "TestSupport.h"
-#include "runtime/Connection.h"
+#include "runtime/database/Connection.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,7 +4,7 @@
 #include "namedb/ProgramFolder.h"
 
 #include "TestSupport.h"
-#include "runtime/FileError.h"
+#include "runtime/hostfiles/FileError.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -2,8 +2,8 @@
 // ignores letter case but keeps accents; a failed import leaves the old file as it was and no other file.
 #include "PopularitySource.h"
 #include "TestSupport.h"
-#include "runtime/DbError.h"
-#include "runtime/FileError.h"
+#include "runtime/database/DbError.h"
+#include "runtime/hostfiles/FileError.h"
 
 #include <QDir>
 #include <QTemporaryDir>

@@ -1,0 +1,67 @@
+// Condensing comes first: at a few percent it cannot be seen, while a smaller size can.
+#include "runtime/controls/FittedCaptions.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QRadioButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+
+namespace tervala::rt {
+
+namespace {
+
+constexpr int NarrowestStretch = 85;
+constexpr double SmallestPointSize = 6.0;
+
+bool fits(const QFont& font, const QString& text, int width)
+{
+    return QFontMetrics(font).horizontalAdvance(text) <= width;
+}
+
+// The width the style leaves for a button's text inside its frame, indicator and margins.
+int buttonTextWidth(const QAbstractButton& button)
+{
+    QStyleOptionButton option;
+    option.initFrom(&button);
+    option.text = button.text();
+    QStyle::SubElement element = QStyle::SE_PushButtonContents;
+    if (qobject_cast<const QCheckBox*>(&button))
+        element = QStyle::SE_CheckBoxContents;
+    else if (qobject_cast<const QRadioButton*>(&button))
+        element = QStyle::SE_RadioButtonContents;
+    return button.style()->subElementRect(element, &option, &button).width();
+}
+
+void fitFont(QWidget& control, const QString& text, int width)
+{
+    if (!text.isEmpty() && !fits(control.font(), text, width))
+        control.setFont(fittingFont(control.font(), text, width));
+}
+
+} // namespace
+
+QFont fittingFont(QFont font, const QString& text, int width)
+{
+    for (int stretch = 99; !fits(font, text, width) && stretch >= NarrowestStretch; --stretch)
+        font.setStretch(stretch);
+    for (double size = font.pointSizeF() - 0.25; !fits(font, text, width) && size >= SmallestPointSize; size -= 0.25)
+        font.setPointSizeF(size);
+    return font;
+}
+
+void fitCaptions(QWidget& window)
+{
+    for (QLabel* label : window.findChildren<QLabel*>()) {
+        if (label->contentsRect().height() < 2 * label->fontMetrics().lineSpacing())
+            label->setWordWrap(false);
+        if (!label->wordWrap())
+            fitFont(*label, label->text(), label->contentsRect().width());
+    }
+    for (QAbstractButton* button : window.findChildren<QAbstractButton*>())
+        fitFont(*button, button->text(), buttonTextWidth(*button));
+}
+
+} // namespace tervala::rt

@@ -1,0 +1,85 @@
+// Reading never touches the engine: the table was filled when the statement ran.
+#include "runtime/database/Recordset.h"
+
+#include "runtime/database/DbError.h"
+#include "runtime/database/ResultTable.h"
+
+#include <sqlite3.h>
+
+namespace tervala::rt {
+
+namespace {
+
+[[noreturn]] void throwAtEof()
+{
+    throw DbError(SQLITE_MISUSE,
+                  SQLITE_MISUSE,
+                  QStringLiteral("Either BOF or EOF is True, or the current record has been deleted."));
+}
+
+[[noreturn]] void throwNoSuchField(const QString& field)
+{
+    throw DbError(SQLITE_RANGE,
+                  SQLITE_RANGE,
+                  QStringLiteral("Item cannot be found in the collection corresponding to the requested name or "
+                                 "ordinal: %1")
+                      .arg(field));
+}
+
+} // namespace
+
+Recordset::Recordset() = default;
+
+Recordset::Recordset(std::shared_ptr<const ResultTable> table)
+    : m_table(std::move(table))
+{
+}
+
+bool Recordset::eof() const
+{
+    return !m_table || m_row >= m_table->rowCount();
+}
+
+void Recordset::moveNext()
+{
+    if (eof())
+        throwAtEof();
+    ++m_row;
+}
+
+QVariant Recordset::field(const QString& columnName) const
+{
+    if (eof())
+        throwAtEof();
+    const int column = m_table->columnIndex(columnName);
+    if (column < 0)
+        throwNoSuchField(columnName);
+    return m_table->value(m_row, column);
+}
+
+QByteArrayView Recordset::fieldUtf8(int position) const
+{
+    requireField(position);
+    return m_table->bytes(m_row, position);
+}
+
+int Recordset::position(const QString& columnName) const
+{
+    return m_table ? m_table->columnIndex(columnName) : -1;
+}
+
+QVariant Recordset::field(int position) const
+{
+    requireField(position);
+    return m_table->value(m_row, position);
+}
+
+void Recordset::requireField(int position) const
+{
+    if (eof())
+        throwAtEof();
+    if (position < 0 || position >= m_table->columnCount())
+        throwNoSuchField(QString::number(position));
+}
+
+} // namespace tervala::rt

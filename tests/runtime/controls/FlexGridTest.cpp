@@ -1,0 +1,66 @@
+// The flex grid where the browser window's tests do not reach it: while redraw is off the view keeps its last
+// picture, and switching it on shows texts, colours and heights (twips / 15 pixels) at once; setting one row
+// drops every data row with its heights and colours. A model tester watches every change the view sees.
+#include "runtime/controls/FlexGrid.h"
+
+#include "TestSupport.h"
+
+#include <QAbstractItemModelTester>
+#include <QHeaderView>
+
+#include <gtest/gtest.h>
+
+using tervala::rt::FlexGrid;
+
+TEST(FlexGrid, RedrawOnShowsWhatChangedWhileItWasOff)
+{
+    FlexGrid grid;
+    const QAbstractItemModel* model = grid.model();
+    const QAbstractItemModelTester tester(grid.model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
+    const auto shownHeight = [&](int row) { return grid.verticalHeader()->sectionSize(row - 1); };
+    grid.setFormatString("Name|Meaning|Origin|^Fav");
+    grid.setRows(4);
+    grid.setRowHeight(2, 450);
+    grid.setRedraw(false);
+    grid.setRows(1);
+    for (int row = 1; row <= 40; ++row)
+        grid.addItem(QString("name %1\tmeaning").arg(row));
+    grid.setRow(40);
+    grid.setCol(1);
+    grid.setCellBackColor(Qt::cyan);
+    grid.setRowHeight(3, 300);
+    EXPECT_EQ(model->rowCount(), 3);
+    EXPECT_EQ(shownHeight(3), 16);
+
+    grid.setRedraw(true);
+    EXPECT_EQ(model->rowCount(), 40);
+    EXPECT_EQ(model->index(39, 0).data().toString(), QString("name 40"));
+    EXPECT_EQ(model->index(39, 1).data(Qt::BackgroundRole).value<QColor>(), QColor(Qt::cyan));
+    EXPECT_EQ(grid.currentIndex(), model->index(39, 1));
+    EXPECT_EQ(shownHeight(2), FlexGrid::DefaultRowHeightTwips / 15);
+    EXPECT_EQ(shownHeight(3), 20);
+    grid.setRows(1);
+    grid.setRows(41);
+    EXPECT_EQ(grid.textMatrix(40, 0) + grid.cellBackColor(40, 1).name(), QString("#ffffff"));
+    EXPECT_EQ(grid.rowHeight(3), FlexGrid::DefaultRowHeightTwips);
+}
+
+// A grid keeps up to 255 distinct cell colours; a further one is drawn as the nearest of them, never as white.
+TEST(FlexGrid, ColoursPastThePaletteDrawAsTheNearest)
+{
+    FlexGrid grid;
+    grid.setFormatString("Name|Meaning");
+    grid.setRows(4);
+    grid.setCol(0);
+    grid.setRow(1);
+    for (int red = 1; red <= 255; ++red) {
+        grid.setCellBackColor(QColor(red, 0, 0));
+        EXPECT_EQ(grid.cellBackColor(1, 0), QColor(red, 0, 0));
+    }
+    grid.setCellBackColor(QColor(100, 3, 4));
+    EXPECT_EQ(grid.cellBackColor(1, 0), QColor(100, 0, 0));
+    grid.setRow(2);
+    grid.setCellBackColor(QColor(7, 0, 0));
+    EXPECT_EQ(grid.cellBackColor(2, 0), QColor(7, 0, 0));
+    EXPECT_EQ(grid.cellBackColor(3, 0), QColor(Qt::white));
+}
