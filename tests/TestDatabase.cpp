@@ -1,31 +1,23 @@
 #include "TestDatabase.h"
 
-#include <QFile>
+#include "namedb/ConnectionString.h"
+#include "namedb/NewDatabase.h"
+
+#include <QFileInfo>
 
 #include <sqlite3.h>
-
-#include <stdexcept>
 
 TestDatabase::TestDatabase(const QString& fileName, const QString& schemaFileName)
     : m_path(m_dir.filePath(fileName))
 {
-    // SQLite takes a file of length zero for an empty database.
-    QFile file(m_path);
-    QFile schema(QStringLiteral(TERVALA_DATA_DIR "/") + schemaFileName);
-    if (!m_dir.isValid() || !file.open(QIODevice::NewOnly) || !schema.open(QIODevice::ReadOnly))
-        throw std::runtime_error("cannot make " + m_path.toStdString() + " from " + schemaFileName.toStdString());
+    tervala::createDatabase(m_path, QStringLiteral(TERVALA_DATA_DIR "/") + schemaFileName);
     m_connection.open(connectionString(m_path));
-    QStringList lines = QString::fromUtf8(schema.readAll()).split('\n');
-    lines.removeIf([](const QString& line) { return line.startsWith(QLatin1String("--")); });
-    for (const QString& statement : lines.join('\n').split(';')) {
-        if (!statement.trimmed().isEmpty())
-            m_connection.execute(statement);
-    }
 }
 
 QString TestDatabase::connectionString(const QString& path)
 {
-    return QStringLiteral("provider=Microsoft.jet.oledb.4.0;data source=") + path + QLatin1Char(';');
+    const QFileInfo file(path);
+    return tervala::jetConnectionString(file.path(), file.fileName());
 }
 
 QStringList TestDatabase::plainSqlite(const QString& path, const QString& sql)

@@ -2,6 +2,8 @@
 // it needs none, since it compares names exactly.
 #include "tools/makedb/DatabaseFile.h"
 
+#include "namedb/NewDatabase.h"
+
 #include <QCryptographicHash>
 #include <QFile>
 #include <QSet>
@@ -46,16 +48,8 @@ DatabaseFile::DatabaseFile(const QString& path, int openFlags)
 
 DatabaseFile DatabaseFile::create(const QString& path, const QString& schemaPath)
 {
-    if (QFile::exists(path))
-        throw std::runtime_error(QStringLiteral("%1: exists already").arg(path).toStdString());
-    QFile schema(schemaPath);
-    if (!schema.open(QIODevice::ReadOnly))
-        throw std::runtime_error(QStringLiteral("%1: %2").arg(schemaPath, schema.errorString()).toStdString());
-    const QByteArray script = schema.readAll();
-
-    DatabaseFile file(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
-    file.execute(script.constData());
-    return file;
+    createDatabase(path, schemaPath);
+    return DatabaseFile(path, SQLITE_OPEN_READWRITE);
 }
 
 DatabaseFile DatabaseFile::openExisting(const QString& path)

@@ -124,12 +124,6 @@ void FlexGrid::setRows(int count)
     clampCurrentCell();
 }
 
-void FlexGrid::addItem(const QString& tabSeparated)
-{
-    m_model->appendRow(tabSeparated);
-    clampCurrentCell();
-}
-
 void FlexGrid::addItemUtf8(QByteArrayView tabSeparated)
 {
     m_model->appendRowUtf8(tabSeparated);

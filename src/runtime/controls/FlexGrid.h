@@ -33,9 +33,8 @@ public:
     int rows() const;
     void setRows(int count);
 
-    // Appends one row whose cells take the pieces of text split at tabs, from column 0 on.
-    void addItem(const QString& tabSeparated);
-    // The same from UTF-8 text, kept as it is: the fast way for a load of many rows.
+    // Appends one row whose cells take the pieces of UTF-8 text split at tabs, from column 0 on. The bytes are
+    // kept as they are, so a load of many rows pays for no decoding.
     void addItemUtf8(QByteArrayView tabSeparated);
 
     // A cell's text; row 0 holds the captions. A text set here holds no tab (tabs separate the stored cells).

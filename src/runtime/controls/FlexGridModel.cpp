@@ -180,11 +180,6 @@ void FlexGridModel::resizeRows(int count)
     }
 }
 
-void FlexGridModel::appendRow(const QString& tabSeparated)
-{
-    appendRowUtf8(tabSeparated.toUtf8());
-}
-
 void FlexGridModel::appendRowUtf8(QByteArrayView tabSeparated)
 {
     const int row = storedRowCount();

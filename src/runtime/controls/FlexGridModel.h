@@ -42,9 +42,8 @@ public:
     int storedRowCount() const { return int(m_rows.size()); }
     // Drops rows from the end (with their texts, heights and colours) or appends empty ones.
     void resizeRows(int count);
-    // Appends a row whose cells are the pieces of tabSeparated; pieces past the last column are kept but not shown.
-    void appendRow(const QString& tabSeparated);
-    // The same from UTF-8, stored as it is: a list load appends rows straight from the database's bytes.
+    // Appends a row whose cells are the pieces of UTF-8 tabSeparated, stored as it is: a list load appends rows
+    // straight from the database's bytes. Pieces past the last column are kept but not shown.
     void appendRowUtf8(QByteArrayView tabSeparated);
 
     QString text(int row, int col) const;

@@ -36,20 +36,17 @@ using StatementHandle = std::unique_ptr<sqlite3_stmt, FinalizeStatement>;
     QString message = QString::fromUtf8(sqlite3_errmsg(db));
     if (!context.isEmpty())
         message += QStringLiteral(": ") + context;
-    throw DbError(sqlite3_errcode(db), sqlite3_extended_errcode(db), message, statement);
+    throw DbError(sqlite3_errcode(db), message, statement);
 }
 
 [[noreturn]] void throwClosed(const QString& statement)
 {
-    throw DbError(SQLITE_MISUSE,
-                  SQLITE_MISUSE,
-                  QStringLiteral("Operation is not allowed when the object is closed."),
-                  statement);
+    throw DbError(SQLITE_MISUSE, QStringLiteral("Operation is not allowed when the object is closed."), statement);
 }
 
 [[noreturn]] void throwBadConnectionString(const QString& message)
 {
-    throw DbError(SQLITE_ERROR, SQLITE_ERROR, message);
+    throw DbError(SQLITE_ERROR, message);
 }
 
 // The data source of "key=value;" pairs, keys in any letter case. The data source value runs to the last ";"
@@ -98,7 +95,6 @@ void bindValues(sqlite3* db, sqlite3_stmt* statement, const QString& text, const
 {
     if (sqlite3_bind_parameter_count(statement) != values.size())
         throw DbError(SQLITE_RANGE,
-                      SQLITE_RANGE,
                       QStringLiteral("The statement has %1 parameters, %2 values were given.")
                           .arg(sqlite3_bind_parameter_count(statement))
                           .arg(values.size()),
@@ -119,7 +115,6 @@ void bindValues(sqlite3* db, sqlite3_stmt* statement, const QString& text, const
         }
         if (rc == SQLITE_MISMATCH)
             throw DbError(
-                SQLITE_MISMATCH,
                 SQLITE_MISMATCH,
                 QStringLiteral("Value %1 has a type that cannot be bound: %2").arg(index).arg(value.typeName()),
                 text);
@@ -244,12 +239,9 @@ Recordset Connection::run(const QString& statement, const QVariantList& values)
     if (rc != SQLITE_OK)
         throwEngineError(db, statement);
     if (!raw)
-        throw DbError(SQLITE_ERROR, SQLITE_ERROR, QStringLiteral("The statement is empty."), statement);
+        throw DbError(SQLITE_ERROR, QStringLiteral("The statement is empty."), statement);
     if (!QByteArrayView(tail, sql.constData() + sql.size()).trimmed().isEmpty())
-        throw DbError(SQLITE_ERROR,
-                      SQLITE_ERROR,
-                      QStringLiteral("Characters found after end of SQL statement."),
-                      statement);
+        throw DbError(SQLITE_ERROR, QStringLiteral("Characters found after end of SQL statement."), statement);
     bindValues(db, raw, statement, values);
 
     const int columnCount = sqlite3_column_count(raw);
@@ -262,10 +254,7 @@ Recordset Connection::run(const QString& statement, const QVariantList& values)
             throwEngineError(db, statement);
         for (int column = 0; column < columnCount; ++column) {
             if (!appendColumn(*table, raw, column))
-                throw DbError(SQLITE_TOOBIG,
-                              SQLITE_TOOBIG,
-                              QStringLiteral("The result is too large to hold."),
-                              statement);
+                throw DbError(SQLITE_TOOBIG, QStringLiteral("The result is too large to hold."), statement);
         }
     }
     table->squeeze();

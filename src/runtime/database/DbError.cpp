@@ -15,10 +15,9 @@ std::string describe(int code, const QString& message, const QString& statement)
 
 } // namespace
 
-DbError::DbError(int code, int extendedCode, const QString& message, const QString& statement)
+DbError::DbError(int code, const QString& message, const QString& statement)
     : std::runtime_error(describe(code, message, statement))
     , m_code(code)
-    , m_extendedCode(extendedCode)
     , m_message(message)
     , m_statement(statement)
 {

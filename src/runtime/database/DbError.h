@@ -10,16 +10,14 @@ namespace tervala::rt {
 
 class DbError : public std::runtime_error {
 public:
-    DbError(int code, int extendedCode, const QString& message, const QString& statement = {});
+    DbError(int code, const QString& message, const QString& statement = {});
 
     int code() const { return m_code; }
-    int extendedCode() const { return m_extendedCode; }
     QString message() const { return m_message; }
     QString statement() const { return m_statement; }
 
 private:
     int m_code;
-    int m_extendedCode;
     QString m_message;
     QString m_statement;
 };

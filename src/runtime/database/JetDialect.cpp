@@ -200,7 +200,7 @@ void registerJetDialect(sqlite3* db)
     constexpr int Flags = SQLITE_UTF8 | SQLITE_DETERMINISTIC | SQLITE_INNOCUOUS;
     const auto check = [db](int rc) {
         if (rc != SQLITE_OK)
-            throw DbError(rc, sqlite3_extended_errcode(db), QString::fromUtf8(sqlite3_errmsg(db)));
+            throw DbError(rc, QString::fromUtf8(sqlite3_errmsg(db)));
     };
     check(sqlite3_create_function_v2(db, "ucase", 1, Flags, nullptr, ucaseFunction, nullptr, nullptr, nullptr));
     check(sqlite3_create_function_v2(db, "jet_left", 2, Flags, nullptr, leftFunction, nullptr, nullptr, nullptr));

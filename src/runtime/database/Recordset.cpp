@@ -12,15 +12,12 @@ namespace {
 
 [[noreturn]] void throwAtEof()
 {
-    throw DbError(SQLITE_MISUSE,
-                  SQLITE_MISUSE,
-                  QStringLiteral("Either BOF or EOF is True, or the current record has been deleted."));
+    throw DbError(SQLITE_MISUSE, QStringLiteral("Either BOF or EOF is True, or the current record has been deleted."));
 }
 
 [[noreturn]] void throwNoSuchField(const QString& field)
 {
     throw DbError(SQLITE_RANGE,
-                  SQLITE_RANGE,
                   QStringLiteral("Item cannot be found in the collection corresponding to the requested name or "
                                  "ordinal: %1")
                       .arg(field));

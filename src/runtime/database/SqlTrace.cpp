@@ -61,7 +61,6 @@ void appendSqlTrace(const QString& tracePath, const QString& databaseFileName, c
     const QByteArray line = sqlTraceLine(databaseFileName, statement);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append) || file.write(line) != line.size() || !file.flush())
         throw DbError(SQLITE_CANTOPEN,
-                      SQLITE_CANTOPEN,
                       QStringLiteral("Cannot write the SQL trace %1: %2").arg(tracePath, file.errorString()),
                       statement);
 }

@@ -24,7 +24,7 @@ TEST(FlexGrid, RedrawOnShowsWhatChangedWhileItWasOff)
     grid.setRedraw(false);
     grid.setRows(1);
     for (int row = 1; row <= 40; ++row)
-        grid.addItem(QString("name %1\tmeaning").arg(row));
+        grid.addItemUtf8(QString("name %1\tmeaning").arg(row).toUtf8());
     grid.setRow(40);
     grid.setCol(1);
     grid.setCellBackColor(Qt::cyan);
