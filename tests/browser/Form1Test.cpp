@@ -118,7 +118,7 @@ TEST_F(Form1Test, RequestDuringALoadOvertakesIt)
     EXPECT_TRUE(form.isUnloaded());
 }
 
-// Start-up adds a binary origin index: plain SQLite, as the sqlite3 tool runs it, keeps the file sound when it adds
+// The schema's origin index is binary: plain SQLite, as the sqlite3 tool runs it, keeps the file sound when it adds
 // a row with a non-ASCII origin, and the program then lists that row and origin. Rows without origin offer none.
 TEST_F(Form1Test, NameFileStaysSoundUnderPlainSqlite)
 {
