@@ -1,4 +1,5 @@
-// The rows are read in slices of the source's id range into a temporary table (one progress line each), then
+// The rows are read in slices of SliceRows rows in id order into a temporary table (one progress line each), so
+// neither sparse ids nor ids at the ends of the 64-bit range change the work or overflow a bound; then they are
 // written sorted by key into the WITHOUT ROWID table births: inserting them in the source's order (by year)
 // instead would touch pages all over the tree and take several times as long. The temporary file has no
 // journal and is not synced while it is written: it counts only once renamed, after the connection is closed
@@ -15,8 +16,8 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QLockFile>
+#include <QStorageInfo>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -90,12 +91,24 @@ void syncToDisk(const QString& path)
 
 } // namespace
 
+QString lockFailureReason(QLockFile::LockError error, qint64 bytesAvailable, const QString& folder)
+{
+    if (error == QLockFile::LockFailedError)
+        return QStringLiteral("Another import of popularity data is writing");
+    const QString shown = QDir::toNativeSeparators(folder);
+    if (bytesAvailable == 0)
+        return QStringLiteral("No space left on the device of the folder %1").arg(shown);
+    if (error == QLockFile::PermissionError)
+        return QStringLiteral("The folder %1 cannot be written").arg(shown);
+    return QStringLiteral("Cannot make a file in the folder %1").arg(shown);
+}
+
 PopularityNote importPopularity(const QString& sourcePath, const QString& folder, const ImportProgress& progress)
 {
     const QString finalPath = folder + QLatin1Char('/') + PopularityFileName;
     QLockFile lock(finalPath + QStringLiteral(".lock"));
     if (!lock.tryLock(0))
-        throw rt::FileError(finalPath, QStringLiteral("Another import of popularity data is writing"));
+        throw rt::FileError(finalPath, lockFailureReason(lock.error(), QStorageInfo(folder).bytesAvailable(), folder));
 
     const QString temporaryName = PopularityFileName + QStringLiteral(".importing");
     const TemporaryFile temporary { folder + QLatin1Char('/') + temporaryName };
@@ -115,11 +128,17 @@ PopularityNote importPopularity(const QString& sourcePath, const QString& folder
         connection.execute(QStringLiteral("pragma synchronous = off"));
         attachSource(connection, sourcePath);
 
-        const rt::Recordset extent = connection.execute(
-            QStringLiteral("select count(*), min(id), max(id), min(year), max(year) from source.usNameData"));
+        const rt::Recordset extent
+            = connection.execute(QStringLiteral("select count(*), min(id), max(id), min(year), max(year), "
+                                                "sum(typeof(id) <> 'integer') from source.usNameData"));
         note.rows = extent.field(0).toLongLong();
         if (note.rows == 0)
             throw rt::FileError(sourcePath, QStringLiteral("The table %1 holds no rows").arg(SourceTable));
+        // Such a row would be left out of every slice, yet counted in the note.
+        if (const qint64 badIds = extent.field(5).toLongLong(); badIds > 0)
+            throw rt::FileError(sourcePath,
+                                QStringLiteral("%1 row(s) of the table %2 have an id that is not an integer")
+                                    .arg(grouped(badIds), SourceTable));
         const qint64 firstId = extent.field(1).toLongLong();
         const qint64 lastId = extent.field(2).toLongLong();
         note.firstYear = extent.field(3).toInt();
@@ -131,12 +150,21 @@ PopularityNote importPopularity(const QString& sourcePath, const QString& folder
 
         for (const QString& statement : Schema)
             connection.execute(statement);
-        for (qint64 low = firstId; low <= lastId; low += SliceRows) {
-            const qint64 high = std::min(lastId, low + SliceRows - 1);
+        for (qint64 low = firstId;;) {
+            // The slice ends at the id SliceRows rows on, or at the last id; rows sharing an id stay together.
+            const rt::Recordset end = connection.execute(
+                QStringLiteral("select id from source.usNameData where id >= ? order by id limit 1 offset ?"),
+                { low, SliceRows - 1 });
+            const qint64 high = end.eof() ? lastId : end.field(0).toLongLong();
             connection.execute(QStringLiteral("insert into staging select ucase(name), sex, year, births, rank "
                                               "from source.usNameData where id between ? and ?"),
                                { low, high });
-            progress(QStringLiteral("Read %1%").arg((high - firstId + 1) * 100 / (lastId - firstId + 1)));
+            const qint64 read
+                = connection.execute(QStringLiteral("select count(*) from staging")).field(0).toLongLong();
+            progress(QStringLiteral("Read %1%").arg(read * 100 / note.rows));
+            if (high == lastId)
+                break;
+            low = high + 1;
         }
         progress(QStringLiteral("Sorting by name and writing %1").arg(PopularityFileName));
         connection.execute(QStringLiteral("insert into births select name, sex, year, births, rank from staging "

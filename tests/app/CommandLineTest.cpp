@@ -39,7 +39,7 @@ TEST(CommandLine, AnsweredWithoutADisplay)
         { { "--builder", "--no-such-option" }, 1, "", "Tervala: Unknown option 'no-such-option'.", 0 },
         { { "--import-popularity", good },
           0,
-          "Importing 11 rows of us-name-data.sqlite, years 2022 to 2024\nRead 33%\nRead 66%\nRead 99%\nRead 100%\n"
+          "Importing 11 rows of us-name-data.sqlite, years 2022 to 2024\nRead 100%\n"
           "Sorting by name and writing popularity.db\nDone: "
               + dir.filePath("popularity.db") + "\n",
           "",

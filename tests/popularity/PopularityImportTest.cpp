@@ -72,6 +72,12 @@ TEST_F(PopularityImport, AFailedImportLeavesTheOldFileAndNoOtherFile)
     writeSourceFile(path("columns"), {}, "create table USNAMEDATA(ID integer, Name text, sex text, year integer)");
     writeSourceFile(path("empty"), {}, table);
     writeSourceFile(path("twice"), { { 1, "mary", "F", 5, 1, 2000 }, { 2, "MARY", "F", 6, 2, 2000 } }, table);
+    for (const char* id : { "null", "'7'", "7.5" }) {
+        writeSourceFile(path(id), SampleRows, "create table usNameData(id, name, sex, births, rank, year)");
+        rt::Connection source;
+        source.open(TestDatabase::connectionString(path(id)));
+        source.execute(QString("update usNameData set id = %1 where id = 3").arg(id));
+    }
     const std::pair<QString, QString> cases[] = {
         // source, reason (empty: the engine's error)
         { "missing", "No such file" },
@@ -80,6 +86,9 @@ TEST_F(PopularityImport, AFailedImportLeavesTheOldFileAndNoOtherFile)
         { "columns", "The table usNameData lacks the column(s) births, rank" },
         { "empty", "The table usNameData holds no rows" },
         { "twice", {} }, // found only when the rows are written
+        { "null", "1 row(s) of the table usNameData have an id that is not an integer" },
+        { "'7'", "1 row(s) of the table usNameData have an id that is not an integer" },
+        { "7.5", "1 row(s) of the table usNameData have an id that is not an integer" },
     };
     for (const auto& [source, reason] : cases) {
         SCOPED_TRACE(source.toStdString());
@@ -94,5 +103,44 @@ TEST_F(PopularityImport, AFailedImportLeavesTheOldFileAndNoOtherFile)
         }
         EXPECT_EQ(bytes(), before);
     }
-    EXPECT_EQ(files(), QStringList({ "columns", "csv", "empty", "good", "other", "popularity.db", "twice" }));
+    EXPECT_EQ(
+        files(),
+        QStringList({ "'7'", "7.5", "columns", "csv", "empty", "good", "null", "other", "popularity.db", "twice" }));
+}
+
+// The rows are read in slices of 250,000 rows whatever their ids: ids spread over the whole 64-bit range, at
+// both of its ends, are all read, with the share of rows read as progress.
+TEST_F(PopularityImport, ReadsSparseAndExtremeIdsInSlicesOfRows)
+{
+    writeSourceFile(path("sparse"),
+                    {},
+                    "create table usNameData as with recursive n(i) as (select 1 union all select i + 1 from n "
+                    "where i < 260000) select i * 35000000000000 as id, 'n' || i as name, 'F' as sex, i as births, "
+                    "1 as rank, 2000 as year from n union all select -9223372036854775808, 'least', 'M', 5, 1, 1880 "
+                    "union all select 9223372036854775807, 'most', 'M', 6, 2, 2024");
+    QStringList lines;
+    importPopularity(path("sparse"), m_dir.path(), [&lines](const QString& line) { lines << line; });
+    EXPECT_EQ(lines.filter("Read "), QStringList({ "Read 96%", "Read 100%" }));
+    const auto file = PopularityFile::openIn(m_dir.path());
+    EXPECT_EQ(file->note().rows, 260002);
+    const std::tuple<QString, Sex, QList<YearCount>> cases[] = {
+        { "least", Sex::Male, { { 1880, 5, 1 } } },          { "n1", Sex::Female, { { 2000, 1, 1 } } },
+        { "n250000", Sex::Female, { { 2000, 250000, 1 } } }, { "n260000", Sex::Female, { { 2000, 260000, 1 } } },
+        { "most", Sex::Male, { { 2024, 6, 2 } } },
+    };
+    for (const auto& [name, sex, years] : cases)
+        EXPECT_EQ(file->history(name, sex), years) << name.toStdString();
+}
+
+TEST(PopularityImportLock, SaysWhyNoLockFileCouldBeMade)
+{
+    const std::tuple<QLockFile::LockError, qint64, QString> cases[] = {
+        { QLockFile::LockFailedError, 0, "Another import of popularity data is writing" },
+        { QLockFile::UnknownError, 0, "No space left on the device of the folder /data/tervala" },
+        { QLockFile::PermissionError, 0, "No space left on the device of the folder /data/tervala" },
+        { QLockFile::PermissionError, 4096, "The folder /data/tervala cannot be written" },
+        { QLockFile::UnknownError, 4096, "Cannot make a file in the folder /data/tervala" },
+    };
+    for (const auto& [error, available, reason] : cases)
+        EXPECT_EQ(lockFailureReason(error, available, "/data/tervala"), reason) << int(error) << " " << available;
 }
