@@ -1,5 +1,5 @@
 // One shared PopularitySource serves both extension points. A lookup that fails (a damaged file) says so in
-// its own line and leaves the window running: the file is an optional extra, and the names still show.
+// its own line or message and leaves the window running: the file is an optional extra, and the names still show.
 #include "browser/PopularityEntries.h"
 
 #include "browser/Form1.h"
@@ -7,6 +7,7 @@
 #include "popularity/PopularityFile.h"
 #include "popularity/PopularityText.h"
 #include "runtime/DbError.h"
+#include "runtime/Dialogs.h"
 #include "runtime/UnhandledError.h"
 
 #include <QAction>
@@ -78,11 +79,20 @@ void addPopularityEntries(Form1& browser, const QString& programFolder)
         QObject::connect(entry, &QAction::triggered, &browser, [source, &browser, name = cell.name] {
             rt::runGuarded([&] {
                 PopularityFile* file = source->file();
-                auto* chart = new PopularityChart(name,
-                                                  file->history(name, Sex::Female),
-                                                  file->history(name, Sex::Male),
-                                                  file->note(),
-                                                  &browser);
+                QList<YearCount> girls;
+                QList<YearCount> boys;
+                // A file damaged since it was opened is reported here, and the window goes on without a chart.
+                try {
+                    girls = file->history(name, Sex::Female);
+                    boys = file->history(name, Sex::Male);
+                } catch (const rt::DbError& error) {
+                    rt::tell(&browser,
+                             QObject::tr("Popularity over time"),
+                             QObject::tr("US: %1 cannot be read: %2").arg(PopularityFileName, error.message()),
+                             true);
+                    return;
+                }
+                auto* chart = new PopularityChart(name, girls, boys, file->note(), &browser);
                 chart->show();
             });
         });

@@ -6,6 +6,7 @@
 #include "Form1Fixture.h"
 #include "browser/PopularityChart.h"
 #include "popularity/PopularitySource.h"
+#include "runtime/Dialogs.h"
 
 #include <QAction>
 #include <QApplication>
@@ -88,4 +89,28 @@ TEST_F(PopularityEntriesTest, TooltipLinesAndChartOnceTheFileIsThere)
     EXPECT_EQ(chart->findChild<QLabel*>("readout")->text(),
               QString("2024: girls #400 (800 births), boys not recorded"));
     chart->close();
+}
+
+// A file damaged after it was opened (here its table of births dropped) is reported in the tooltip and by the
+// chart entry; the program goes on.
+TEST_F(PopularityEntriesTest, ADamagedFileIsReportedAndNeverEndsTheProgram)
+{
+    Form1& form = start();
+    addPopularityEntries(form, m_db.folder());
+    writeSourceFile(m_traceDir.filePath("us.sqlite"), { { 1, "adam", "M", 5000, 40, 2023 } });
+    importPopularity(m_traceDir.filePath("us.sqlite"), m_db.folder(), [](const QString&) {});
+    QStringList told;
+    rt::setDialogAnswers(
+        { {}, {}, [&told](const QString& text, bool warning) { told << (warning ? "warning: " : "") + text; } });
+    form.flex1->setRow(3);
+    std::unique_ptr<QMenu> menu = form.createGridMenu(form.flex1);
+    QAction* entry = menu->findChild<QAction*>("popularityChart");
+    ASSERT_NE(entry, nullptr);
+    TestDatabase::plainSqlite(QDir(m_db.folder()).filePath("popularity.db"), "drop table births");
+
+    entry->trigger();
+    rt::setDialogAnswers({});
+    EXPECT_EQ(told, QStringList { "warning: US: popularity.db cannot be read: no such table: births" });
+    EXPECT_EQ(form.findChild<PopularityChart*>(), nullptr);
+    EXPECT_EQ(toolTipAt(form.flex1, 3, 0), QString("US: popularity.db cannot be read: no such table: births"));
 }
