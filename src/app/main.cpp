@@ -8,11 +8,12 @@
 #include "builder/Form2.h"
 #include "namedb/ProgramFolder.h"
 #include "popularity/PopularityImport.h"
+#include "runtime/DataHome.h"
 #include "runtime/UnhandledError.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QStandardPaths>
+#include <QDir>
 
 #include <cstdio>
 #include <optional>
@@ -83,7 +84,7 @@ Options readOptions(int argc, char* argv[])
 QString findProgramFolder()
 {
     return tervala::prepareProgramFolder(QCoreApplication::applicationDirPath(),
-                                         QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+                                         tervala::rt::dataHome(qgetenv("XDG_DATA_HOME"), QDir::homePath()));
 }
 
 // Runs the import with only a QCoreApplication. Progress lines go to standard output as they come; a failure

@@ -59,8 +59,13 @@ struct TemporaryFile {
 void attachSource(rt::Connection& connection, const QString& sourcePath)
 {
     QFile file(sourcePath);
-    if (!QFileInfo(sourcePath).isFile() || !file.open(QIODevice::ReadOnly))
+    if (!QFileInfo(sourcePath).isFile() || !file.open(QIODevice::ReadOnly)) {
+        // A name given with bytes that are not UTF-8 reaches the program with them replaced: it cannot be opened.
+        if (sourcePath.contains(QChar::ReplacementCharacter))
+            throw rt::FileError(sourcePath,
+                                QStringLiteral("The file name holds bytes that are not UTF-8; rename the file"));
         throw rt::FileError(sourcePath, QStringLiteral("No such file"));
+    }
     if (file.read(SqliteHeader.size()) != SqliteHeader)
         throw rt::FileError(sourcePath, QStringLiteral("Not an SQLite database file"));
     connection.execute(QStringLiteral("attach database ? as source"), { sourcePath });

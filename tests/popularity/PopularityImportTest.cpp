@@ -81,6 +81,7 @@ TEST_F(PopularityImport, AFailedImportLeavesTheOldFileAndNoOtherFile)
     const std::pair<QString, QString> cases[] = {
         // source, reason (empty: the engine's error)
         { "missing", "No such file" },
+        { QString("us\uFFFD.sqlite"), "The file name holds bytes that are not UTF-8; rename the file" },
         { "csv", "Not an SQLite database file" },
         { "other", "No table usNameData in the file" },
         { "columns", "The table usNameData lacks the column(s) births, rank" },
