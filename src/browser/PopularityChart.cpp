@@ -44,6 +44,7 @@ PopularityChart::PopularityChart(const QString& name,
                                  const PopularityNote& note,
                                  QWidget* parent)
     : QDialog(parent)
+    , m_name(name)
     , m_girls(std::move(girls))
     , m_boys(std::move(boys))
     , m_note(note)
@@ -100,6 +101,12 @@ void PopularityChart::showMeasure(ChartMeasure measure)
     m_chart->removeAllSeries();
     for (QAbstractAxis* axis : m_chart->axes())
         m_chart->removeAxis(axis);
+    // Lines of zero births on an axis of its own making would say nothing true: the title says it instead.
+    if (m_girls.isEmpty() && m_boys.isEmpty()) {
+        m_chart->setTitle(
+            tr("%1 is not among the US records, %2–%3").arg(m_name).arg(m_note.firstYear).arg(m_note.lastYear));
+        return;
+    }
 
     auto* years = new QValueAxis;
     years->setTitleText(tr("Year"));

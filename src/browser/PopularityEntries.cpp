@@ -61,7 +61,11 @@ void addPopularityEntries(Form1& browser, const QString& programFolder)
             if (!file)
                 return {};
             const Sex sex = sexOf(cell.gender);
-            return { popularityLine(file->history(cell.name, sex), sex, file->note()) };
+            const NameRecord record = file->record(cell.name, sex);
+            return { popularityLine(record.years,
+                                    sex,
+                                    file->note(),
+                                    record.spelling == cell.name ? QString() : record.spelling) };
         } catch (const rt::DbError& error) {
             return { QObject::tr("US: %1 cannot be read: %2").arg(PopularityFileName, error.message()) };
         }
@@ -83,8 +87,8 @@ void addPopularityEntries(Form1& browser, const QString& programFolder)
                 QList<YearCount> boys;
                 // A file damaged since it was opened is reported here, and the window goes on without a chart.
                 try {
-                    girls = file->history(name, Sex::Female);
-                    boys = file->history(name, Sex::Male);
+                    girls = file->record(name, Sex::Female).years;
+                    boys = file->record(name, Sex::Male).years;
                 } catch (const rt::DbError& error) {
                     rt::tell(&browser,
                              QObject::tr("Popularity over time"),

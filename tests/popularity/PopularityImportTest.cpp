@@ -44,6 +44,22 @@ TEST_F(PopularityImport, StoresEveryRowAndReadsItBack)
     };
     for (const auto& [name, sex, years] : cases)
         EXPECT_EQ(file->history(name, sex), years) << name.toStdString();
+    // An accented name without a record of its own is found without its accents; one with its own keeps it.
+    const std::tuple<QString, Sex, QString> records[] = {
+        // name, sex, "spelling: years"
+        { "Märy", Sex::Female, "Mary: 2022 2023 2024" },
+        { "Zoë", Sex::Female, "Zoë: 2022 2024" },
+        { "Zoe", Sex::Female, "Zoe: " },
+        { "Jördan", Sex::Female, "Jordan: 2023 2024" },
+        { "Ädä", Sex::Male, "Ädä: " },
+    };
+    for (const auto& [name, sex, expected] : records) {
+        const NameRecord record = file->record(name, sex);
+        QStringList years;
+        for (const YearCount& year : record.years)
+            years << QString::number(year.year);
+        EXPECT_EQ(record.spelling + ": " + years.join(' '), expected);
+    }
 
     // A second import replaces the file whole.
     writeSourceFile(path("us.sqlite"), { { 7, "eve", "F", 10, 9, 1999 } });
