@@ -1,8 +1,9 @@
 // Tervala starts with the browser window; `--builder` opens the builder window alone instead, and
 // `--import-popularity FILE` writes popularity.db and ends without any window. The command line is read before
-// the window system starts, so --help, --version, the import and a bad option work without a display. The
-// program folder holds both database files: the executable's folder in a build tree, the user's data folder
-// when installed (see namedb/ProgramFolder.h).
+// the window system starts, so --help, --version, the import and a bad option work without a display, and a
+// missing display is told in one line. The program folder holds both database files: the executable's folder
+// in a build tree, the user's data folder when installed (see namedb/ProgramFolder.h).
+#include "TervalaVersion.h"
 #include "browser/Form1.h"
 #include "browser/PopularityEntries.h"
 #include "builder/Form2.h"
@@ -22,11 +23,17 @@
 
 namespace {
 
+// The file name of the desktop menu entry, without ".desktop".
+constexpr char DesktopFileId[] = "example.tervala.Tervala";
+
 // What the command line asks for.
 struct Options {
     bool builder = false;
     // The file to import into popularity.db, when an import is asked for.
     std::optional<QString> popularitySource;
+    // The window system's -platform value, empty when not given, and whether -display names an X display.
+    QString platform;
+    bool display = false;
 };
 
 // Options of QGuiApplication and QApplication, passed on to the window system; each takes a value or not.
@@ -78,7 +85,26 @@ Options readOptions(int argc, char* argv[])
     options.builder = parser.isSet(builderOption);
     if (parser.isSet(importOption))
         options.popularitySource = parser.value(importOption);
+    options.platform = parser.value(QStringLiteral("platform"));
+    options.display = parser.isSet(QStringLiteral("display"));
     return options;
+}
+
+// True when every window system Qt would try (the -platform value, else QT_QPA_PLATFORM, else the default X11)
+// needs a display and none is set: Qt would then abort with advice to reinstall the program.
+bool lacksDisplay(const Options& options)
+{
+    if (options.display || !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return false;
+    const QString platforms = options.platform.isEmpty()
+        ? qEnvironmentVariable("QT_QPA_PLATFORM", QStringLiteral("xcb"))
+        : options.platform;
+    for (const QString& platform : platforms.split(u';', Qt::SkipEmptyParts)) {
+        const QString name = platform.section(u':', 0, 0);
+        if (name != QLatin1String("xcb") && !name.startsWith(QLatin1String("wayland")))
+            return false;
+    }
+    return true;
 }
 
 QString findProgramFolder()
@@ -109,14 +135,23 @@ int importPopularityFile(int argc, char* argv[], const QString& source)
 int main(int argc, char* argv[])
 {
     QCoreApplication::setApplicationName(QStringLiteral("Tervala"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("2.0"));
+    QCoreApplication::setApplicationVersion(QLatin1String(tervala::TervalaVersion));
     const Options options = readOptions(argc, argv);
     if (options.popularitySource)
         return importPopularityFile(argc, argv, *options.popularitySource);
+    if (lacksDisplay(options)) {
+        std::fprintf(stderr, "Tervala: no display: set DISPLAY or WAYLAND_DISPLAY\n");
+        return 1;
+    }
 
+    // On X11 a dock ties the window to its menu entry by WM_CLASS: its instance is then the desktop file id and
+    // its class the application name, "Tervala", which the entry gives as StartupWMClass. -name or RESOURCE_NAME
+    // still choose another instance.
+    if (!qEnvironmentVariableIsSet("RESOURCE_NAME"))
+        qputenv("RESOURCE_NAME", DesktopFileId);
     QApplication app(argc, argv);
-    // Desktops match the window to its menu entry and icon by this name.
-    QGuiApplication::setDesktopFileName(QStringLiteral("example.tervala.Tervala"));
+    // Wayland desktops match the window to its menu entry and icon by this name.
+    QGuiApplication::setDesktopFileName(QLatin1String(DesktopFileId));
     QString programFolder;
     // A data folder that cannot be made or written is reported, naming it, and the program ends.
     tervala::rt::runGuarded([&programFolder] { programFolder = findProgramFolder(); });

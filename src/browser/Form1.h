@@ -211,6 +211,10 @@ private:
     // Ends the open transaction after a failed statement; none may be open any more.
     void rollBackAfterFailure();
 
+    // F1's help, the about box and Ctrl+Q (Form1Help.cpp).
+    void connectHelp();
+    void showAbout();
+
     // The grids' keyboard, tooltips and context menus (Form1Grids.cpp).
     void connectGridExtras();
     NameCell nameCell(rt::FlexGrid* grid, int row, int col) const;

@@ -3,6 +3,7 @@
 #include "browser/PopularityChart.h"
 
 #include "popularity/PopularityText.h"
+#include "runtime/WindowShortcuts.h"
 
 #include <QButtonGroup>
 #include <QChart>
@@ -90,6 +91,9 @@ PopularityChart::PopularityChart(const QString& name,
     layout->addWidget(m_view, 1);
     layout->addWidget(m_readout);
     layout->addWidget(buttons);
+
+    rt::addQuitShortcut(this);
+    rt::addCloseShortcut(this);
 
     showMeasure(ChartMeasure::Births);
     showYear(m_year);

@@ -1,6 +1,7 @@
 // The options that need no window, answered with no display at all, where starting the window system would abort.
 // The program runs from a folder of its own, so the popularity.db an import writes beside it stays there, and
 // a failed import keeps it.
+#include "TervalaVersion.h"
 #include "TestSupport.h"
 #include "popularity/PopularitySource.h"
 
@@ -27,6 +28,7 @@ TEST(CommandLine, AnsweredWithoutADisplay)
     const QString good = dir.filePath("us-name-data.sqlite");
     writeSourceFile(good, SampleRows);
     const QString missing = dir.filePath("missing.sqlite");
+    const QString version = QString("Tervala %1\n").arg(tervala::TervalaVersion);
     const struct {
         QStringList arguments;
         int exitCode;
@@ -34,7 +36,7 @@ TEST(CommandLine, AnsweredWithoutADisplay)
         QString err; // standard error, the same way
         qint64 storedRows; // 0: no popularity.db
     } cases[] = {
-        { { "--version" }, 0, "Tervala 2.0\n", "", 0 },
+        { { "--version" }, 0, version, "", 0 },
         { { "--help" }, 0, "Usage: ", "", 0 },
         { { "--builder", "--no-such-option" }, 1, "", "Tervala: Unknown option 'no-such-option'.", 0 },
         { { "--import-popularity", good },
@@ -45,6 +47,13 @@ TEST(CommandLine, AnsweredWithoutADisplay)
           "",
           11 },
         { { "--import-popularity", missing }, 1, "", "Tervala: No such file: " + missing + "\n", 11 },
+        { {}, 1, "", "Tervala: no display: set DISPLAY or WAYLAND_DISPLAY\n", 11 },
+        { { "--builder" }, 1, "", "Tervala: no display: set DISPLAY or WAYLAND_DISPLAY\n", 11 },
+        { { "-platform", "wayland" }, 1, "", "Tervala: no display: set DISPLAY or WAYLAND_DISPLAY\n", 11 },
+        // Qt's own options are taken, with one dash or two, before the program's.
+        { { "-platform", "offscreen", "--version" }, 0, version, "", 11 },
+        { { "--style=fusion", "-reverse", "--help" }, 0, "Usage: ", "", 11 },
+        { { "-platform" }, 1, "", "Tervala: Missing value after '-platform'.", 11 },
     };
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove("DISPLAY");

@@ -95,3 +95,14 @@ TEST(PopularityChart, ANameWithoutARecordGetsNoAxes)
     EXPECT_EQ(axesOf(window.chart()) + window.chart()->title(),
               QString("Adèle is not among the US records, 2022–2024"));
 }
+
+TEST(PopularityChart, CtrlWClosesIt)
+{
+    auto* window = new tervala::PopularityChart("Ada", {}, {}, { {}, 0, 2022, 2024 });
+    QPointer<tervala::PopularityChart> alive(window);
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(window->findChild<QRadioButton*>("birthsOption"), Qt::Key_W, Qt::ControlModifier);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return alive.isNull(); }));
+}
