@@ -1,4 +1,5 @@
-// Tervala starts with the browser window; `--builder` opens the builder window alone instead, and
+// Tervala starts with the browser window; `--builder` opens the builder window alone instead (with
+// `--run-stages`, runs its stages and ends), and
 // `--import-popularity FILE` writes popularity.db and ends without any window. The command line is read before
 // the window system starts, so --help, --version, the import and a bad option work without a display, and a
 // missing display is told in one line. The program folder holds both database files: the executable's folder
@@ -9,6 +10,7 @@
 #include "builder/Form2.h"
 #include "namedb/ProgramFolder.h"
 #include "popularity/PopularityImport.h"
+#include "runtime/CommandButton.h"
 #include "runtime/DataHome.h"
 #include "runtime/UnhandledError.h"
 
@@ -17,6 +19,7 @@
 #include <QDir>
 
 #include <cstdio>
+#include <cstdlib>
 #include <optional>
 #include <stdexcept>
 #include <utility>
@@ -29,6 +32,8 @@ constexpr char DesktopFileId[] = "example.tervala.Tervala";
 // What the command line asks for.
 struct Options {
     bool builder = false;
+    // With builder: run the stages that feed namabayi as their buttons would, then end.
+    bool runStages = false;
     // The file to import into popularity.db, when an import is asked for.
     std::optional<QString> popularitySource;
     // The window system's -platform value, empty when not given, and whether -display names an X display.
@@ -65,6 +70,12 @@ Options readOptions(int argc, char* argv[])
                        "in db17000.mdb, in the program's folder. The browser window is not shown and ter.va is "
                        "not opened."));
     parser.addOption(builderOption);
+    const QCommandLineOption runStagesOption(
+        QStringLiteral("run-stages"),
+        QStringLiteral("With --builder: click the builder's buttons Command2 (list pages), Command1 (origin "
+                       "pages), Command3 (refinement) and Command4 (merge into namabayi) in turn, then end. Run it "
+                       "with \"-platform offscreen\" where there is no display."));
+    parser.addOption(runStagesOption);
     const QCommandLineOption importOption(
         QStringLiteral("import-popularity"),
         QStringLiteral("Import the US baby-name table usNameData from <file> (us-name-data.sqlite, unzipped from "
@@ -83,6 +94,11 @@ Options readOptions(int argc, char* argv[])
 
     Options options;
     options.builder = parser.isSet(builderOption);
+    options.runStages = parser.isSet(runStagesOption);
+    if (options.runStages && !options.builder) {
+        std::fprintf(stderr, "Tervala: --run-stages needs --builder.\n");
+        std::exit(1);
+    }
     if (parser.isSet(importOption))
         options.popularitySource = parser.value(importOption);
     options.platform = parser.value(QStringLiteral("platform"));
@@ -159,7 +175,16 @@ int main(int argc, char* argv[])
     if (options.builder) {
         tervala::Form2 builder(programFolder);
         builder.show();
-        return QApplication::exec();
+        if (!options.runStages)
+            return QApplication::exec();
+        // Each click runs its stage to the end (an error is reported and ends the program); the caption then
+        // holds what the stage showed last.
+        for (tervala::rt::CommandButton* button :
+             { builder.Command2, builder.Command1, builder.Command3, builder.Command4 }) {
+            button->click();
+            std::printf("%s: %s\n", qUtf8Printable(button->objectName()), qUtf8Printable(builder.caption()));
+        }
+        return 0;
     }
 
     tervala::Form1 browser(programFolder);

@@ -2,9 +2,12 @@
 // The program runs from a folder of its own, so the popularity.db an import writes beside it stays there, and
 // a failed import keeps it.
 #include "TervalaVersion.h"
+#include "TestDatabase.h"
 #include "TestSupport.h"
 #include "popularity/PopularitySource.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 
@@ -54,6 +57,7 @@ TEST(CommandLine, AnsweredWithoutADisplay)
         { { "-platform", "offscreen", "--version" }, 0, version, "", 11 },
         { { "--style=fusion", "-reverse", "--help" }, 0, "Usage: ", "", 11 },
         { { "-platform" }, 1, "", "Tervala: Missing value after '-platform'.", 11 },
+        { { "--run-stages" }, 1, "", "Tervala: --run-stages needs --builder.\n", 11 },
     };
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove("DISPLAY");
@@ -72,4 +76,26 @@ TEST(CommandLine, AnsweredWithoutADisplay)
         const auto stored = tervala::PopularityFile::openIn(dir.path());
         EXPECT_EQ(stored ? stored->note().rows : 0, test.storedRows);
     }
+}
+
+// The README's builder example: the example pages run through the four stages, as their buttons run them, give
+// the origin page's row in bayiorigin and the list page's names, cleaned, in namabayi.
+TEST(CommandLine, BuilderRunsTheExamplePages)
+{
+    QTemporaryDir dir;
+    const QString program = dir.filePath("tervala");
+    ASSERT_TRUE(QFile::copy(TERVALA_EXECUTABLE, program));
+    ASSERT_TRUE(QFile::copy(QFileInfo(TERVALA_EXECUTABLE).dir().filePath("db17000.mdb"), dir.filePath("db17000.mdb")));
+    ASSERT_EQ(QProcess::execute("cp", { "-r", TERVALA_DATA_DIR "/builder-examples/drive_c", dir.path() }), 0);
+    QProcess run;
+    run.start(program, { "--builder", "--run-stages", "-platform", "offscreen" });
+    ASSERT_TRUE(run.waitForFinished(60000));
+    EXPECT_EQ(run.exitCode(), 0) << run.readAllStandardError().toStdString();
+    EXPECT_EQ(QString::fromUtf8(run.readAllStandardOutput()),
+              QString("Command2: selesai\nCommand1: selesai\nCommand3: Ariel\nCommand4: Ariel\n"));
+    const QString row = "select nama || '|' || arti || '|' || asal || '|' || jk from ";
+    EXPECT_EQ(TestDatabase::plainSqlite(dir.filePath("db17000.mdb"), row + "bayiorigin"),
+              QStringList { "Aino|the only one|Finnish|F" });
+    EXPECT_EQ(TestDatabase::plainSqlite(dir.filePath("db17000.mdb"), row + "namabayi order by nama"),
+              QStringList({ "Abel|breath, vapour|Hebrew|M", "Ariel|lion of God|Hebrew|M" }));
 }
