@@ -6,6 +6,7 @@
 #include "runtime/Dialogs.h"
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QMenu>
 #include <QPrinter>
 #include <QProgressDialog>
@@ -134,9 +135,13 @@ TEST_F(Form1Transfer, AnImportMarksAllNamesOrNone)
     rt::Connection other;
     other.open(TestDatabase::connectionString(m_db.path()));
     other.execute("begin immediate");
+    QElapsedTimer waited;
+    waited.start();
     EXPECT_EQ(trigger("importFavourites", "two.csv"),
               QStringList { "warning: Another program kept the name database locked: database is locked.\n"
                             "Nothing was changed." });
+    // The connection waits ten seconds for a lock before it gives up.
+    EXPECT_GE(waited.elapsed(), 9500);
     other.execute("rollback");
     EXPECT_EQ(favourites(), QStringList());
     EXPECT_EQ(column(form.flex2, 3), QString("|||"));
