@@ -123,9 +123,13 @@ bool lacksDisplay(const Options& options)
     return true;
 }
 
+// The data home is read only for an installed program: a build tree does not use it.
 QString findProgramFolder()
 {
-    return tervala::prepareProgramFolder(QCoreApplication::applicationDirPath(),
+    const QString executableFolder = QCoreApplication::applicationDirPath();
+    if (tervala::packagedDataFolder(executableFolder).isEmpty())
+        return executableFolder;
+    return tervala::prepareProgramFolder(executableFolder,
                                          tervala::rt::dataHome(qgetenv("XDG_DATA_HOME"), QDir::homePath()));
 }
 
@@ -177,6 +181,11 @@ int main(int argc, char* argv[])
         builder.show();
         if (!options.runStages)
             return QApplication::exec();
+        // Without a window to answer a message box, a failure goes to standard error alone.
+        tervala::rt::setUnhandledErrorHandler([](const QString& number, const QString& message) {
+            std::fprintf(stderr, "Error %s: %s\n", qUtf8Printable(number), qUtf8Printable(message));
+            std::exit(1);
+        });
         // Each click runs its stage to the end (an error is reported and ends the program); the caption then
         // holds what the stage showed last.
         for (tervala::rt::CommandButton* button :
