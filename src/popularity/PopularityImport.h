@@ -23,8 +23,9 @@ using ImportProgress = std::function<void(const QString& line)>;
 // unchanged and no temporary file is left.
 PopularityNote importPopularity(const QString& sourcePath, const QString& folder, const ImportProgress& progress);
 
-// Why the import's lock file in folder could not be made, given QLockFile's error and the bytes free on the
-// folder's device: another import holds it, the device is full, or the folder refuses a new file.
-QString lockFailureReason(QLockFile::LockError error, qint64 bytesAvailable, const QString& folder);
+// Why the import's lock file could not be made in the folder, given QLockFile's error and the bytes free on the
+// folder's device: another import holds it (the error names popularity.db), the device is full or the folder
+// refuses a new file (the error names the folder).
+QString lockFailureReason(QLockFile::LockError error, qint64 bytesAvailable);
 
 } // namespace tervala
