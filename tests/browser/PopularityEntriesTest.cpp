@@ -114,3 +114,27 @@ TEST_F(PopularityEntriesTest, ADamagedFileIsReportedAndNeverEndsTheProgram)
     EXPECT_EQ(form.findChild<PopularityChart*>(), nullptr);
     EXPECT_EQ(toolTipAt(form.flex1, 3, 0), QString("US: popularity.db cannot be read: no such table: births"));
 }
+
+// An accented name the US records lack is found without its accents, and the tooltip and the chart say so.
+TEST_F(PopularityEntriesTest, AccentedNameFoundWithoutItsAccents)
+{
+    m_db.execute("insert into namabayi(nama,arti,asal,jk) values('Aïda', '', 'Arabic', 'F')");
+    Form1& form = start();
+    addPopularityEntries(form, m_db.folder());
+    writeSourceFile(m_traceDir.filePath("us.sqlite"), { { 1, "aida", "F", 700, 500, 2024 } });
+    importPopularity(m_traceDir.filePath("us.sqlite"), m_db.folder(), [](const QString&) {});
+    int row = 1;
+    while (row < form.flex2->rows() && form.flex2->textMatrix(row, 0) != "Aïda")
+        ++row;
+    ASSERT_LT(row, form.flex2->rows());
+    EXPECT_EQ(toolTipAt(form.flex2, row, 0),
+              QString("US: #500 of girls' names in 2024 (700 births); most popular in 2024, #500; the US record "
+                      "spells it Aida"));
+    form.flex2->setRow(row);
+    form.createGridMenu(form.flex2)->findChild<QAction*>("popularityChart")->trigger();
+    auto* chart = form.findChild<PopularityChart*>();
+    ASSERT_NE(chart, nullptr);
+    EXPECT_EQ(chart->findChild<QLabel*>("readout")->text(),
+              QString("2024: girls #500 (700 births), boys not recorded"));
+    chart->close();
+}
