@@ -98,7 +98,9 @@ void Form1::importFavourites()
         rt::tell(this, tr("Import Favourites"), tr("Cannot read %1: %2").arg(path, file.errorString()), true);
         return;
     }
-    if (file.size() > MaxImportBytes) {
+    // One byte past the bound tells a file too large, also one whose size says nothing (a pipe, a device).
+    const QByteArray bytes = file.read(MaxImportBytes + 1);
+    if (bytes.size() > MaxImportBytes) {
         rt::tell(this,
                  tr("Import Favourites"),
                  tr("%1 is larger than %2 MB, more than a favourites file holds.\nNothing was changed.")
@@ -110,7 +112,7 @@ void Form1::importFavourites()
     std::vector<FavouriteName> names;
     // Only the file's own faults are caught here; database errors go to the window's error report.
     try {
-        names = readFavouritesCsv(file.readAll());
+        names = readFavouritesCsv(bytes);
     } catch (const FavouritesCsvError& error) {
         rt::tell(
             this,

@@ -154,6 +154,12 @@ TEST_F(Form1Transfer, AnImportMarksAllNamesOrNone)
     EXPECT_EQ(trigger("importFavourites", "huge.csv"),
               QStringList { "warning: " + m_traceDir.filePath("huge.csv")
                             + " is larger than 8 MB, more than a favourites file holds.\nNothing was changed." });
+    // A device whose size says nothing is read no further than the bound.
+    ASSERT_TRUE(QFile::link("/dev/zero", m_traceDir.filePath("zero.csv")));
+    EXPECT_EQ(trigger("importFavourites", "zero.csv"),
+              QStringList { "warning: " + m_traceDir.filePath("zero.csv")
+                            + " is larger than 8 MB, more than a favourites file holds.\nNothing was changed." });
+    EXPECT_EQ(favourites(), QStringList({ "A'isha F", "Aino F" }));
 }
 
 TEST(FavouritesPrint, ListsEveryNameWithItsTextEscaped)
