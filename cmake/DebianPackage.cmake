@@ -1,4 +1,4 @@
-# `cpack -G DEB` in the build folder makes tervala_<version>_<arch>.deb. Its dependencies are the libraries the
+# `cpack -G DEB` in the build folder makes tervala_<version>_<arch>.deb, <version> the project's. Its dependencies are the libraries the
 # executable links (found by dpkg-shlibdeps) and the Liberation fonts: the fixed layout is measured in Arial's
 # metrics, which Liberation Sans shares.
 set(CPACK_GENERATOR DEB)
@@ -6,8 +6,10 @@ set(CPACK_PACKAGE_NAME tervala)
 set(CPACK_PACKAGE_VENDOR "The Tervala developers")
 set(CPACK_PACKAGE_CONTACT "The Tervala developers <developers@tervala.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "browse baby names by initial, meaning, origin and favourites")
-set(CPACK_PACKAGE_DESCRIPTION "Two lists side by side, boys and girls, narrowed by initial, by text in the name or \
-the meaning, by origin and to favourites. Favourites are stored at once, in each user's own name database.")
+# Lines of the long description stay under 80 columns, as Debian's policy asks.
+set(CPACK_PACKAGE_DESCRIPTION "Two lists side by side, boys and girls, narrowed by initial, by text in the\n\
+name or the meaning, by origin and to favourites. Favourites are stored at\n\
+once, in each user's own name database.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)

@@ -1,31 +1,44 @@
-// Tervala starts with the browser window; `--builder` opens the builder window alone instead, and
+// Tervala starts with the browser window; `--builder` opens the builder window alone instead (with
+// `--run-stages`, runs its stages and ends), and
 // `--import-popularity FILE` writes popularity.db and ends without any window. The command line is read before
-// the window system starts, so --help, --version, the import and a bad option work without a display. The
-// program folder holds both database files: the executable's folder in a build tree, the user's data folder
-// when installed (see namedb/ProgramFolder.h).
+// the window system starts, so --help, --version, the import and a bad option work without a display, and a
+// missing display is told in one line. The program folder holds both database files: the executable's folder
+// in a build tree, the user's data folder when installed (see namedb/ProgramFolder.h).
+#include "TervalaVersion.h"
 #include "browser/Form1.h"
 #include "browser/PopularityEntries.h"
 #include "builder/Form2.h"
 #include "namedb/ProgramFolder.h"
 #include "popularity/PopularityImport.h"
+#include "runtime/controls/CommandButton.h"
 #include "runtime/controls/UnhandledError.h"
+#include "runtime/hostfiles/DataHome.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
-#include <QStandardPaths>
+#include <QDir>
 
 #include <cstdio>
+#include <cstdlib>
 #include <optional>
 #include <stdexcept>
 #include <utility>
 
 namespace {
 
+// The file name of the desktop menu entry, without ".desktop".
+constexpr char DesktopFileId[] = "example.tervala.Tervala";
+
 // What the command line asks for.
 struct Options {
     bool builder = false;
+    // With builder: run the stages that feed namabayi as their buttons would, then end.
+    bool runStages = false;
     // The file to import into popularity.db, when an import is asked for.
     std::optional<QString> popularitySource;
+    // The window system's -platform value, empty when not given, and whether -display names an X display.
+    QString platform;
+    bool display = false;
 };
 
 // Options of QGuiApplication and QApplication, passed on to the window system; each takes a value or not.
@@ -57,6 +70,12 @@ Options readOptions(int argc, char* argv[])
                        "in db17000.mdb, in the program's folder. The browser window is not shown and ter.va is "
                        "not opened."));
     parser.addOption(builderOption);
+    const QCommandLineOption runStagesOption(
+        QStringLiteral("run-stages"),
+        QStringLiteral("With --builder: click the builder's buttons Command2 (list pages), Command1 (origin "
+                       "pages), Command3 (refinement) and Command4 (merge into namabayi) in turn, then end. Run it "
+                       "with \"-platform offscreen\" where there is no display."));
+    parser.addOption(runStagesOption);
     const QCommandLineOption importOption(
         QStringLiteral("import-popularity"),
         QStringLiteral("Import the US baby-name table usNameData from <file> (us-name-data.sqlite, unzipped from "
@@ -75,15 +94,43 @@ Options readOptions(int argc, char* argv[])
 
     Options options;
     options.builder = parser.isSet(builderOption);
+    options.runStages = parser.isSet(runStagesOption);
+    if (options.runStages && !options.builder) {
+        std::fprintf(stderr, "Tervala: --run-stages needs --builder.\n");
+        std::exit(1);
+    }
     if (parser.isSet(importOption))
         options.popularitySource = parser.value(importOption);
+    options.platform = parser.value(QStringLiteral("platform"));
+    options.display = parser.isSet(QStringLiteral("display"));
     return options;
 }
 
+// True when every window system Qt would try (the -platform value, else QT_QPA_PLATFORM, else the default X11)
+// needs a display and none is set: Qt would then abort with advice to reinstall the program.
+bool lacksDisplay(const Options& options)
+{
+    if (options.display || !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return false;
+    const QString platforms = options.platform.isEmpty()
+        ? qEnvironmentVariable("QT_QPA_PLATFORM", QStringLiteral("xcb"))
+        : options.platform;
+    for (const QString& platform : platforms.split(u';', Qt::SkipEmptyParts)) {
+        const QString name = platform.section(u':', 0, 0);
+        if (name != QLatin1String("xcb") && !name.startsWith(QLatin1String("wayland")))
+            return false;
+    }
+    return true;
+}
+
+// The data home is read only for an installed program: a build tree does not use it.
 QString findProgramFolder()
 {
-    return tervala::prepareProgramFolder(QCoreApplication::applicationDirPath(),
-                                         QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation));
+    const QString executableFolder = QCoreApplication::applicationDirPath();
+    if (tervala::packagedDataFolder(executableFolder).isEmpty())
+        return executableFolder;
+    return tervala::prepareProgramFolder(executableFolder,
+                                         tervala::rt::dataHome(qgetenv("XDG_DATA_HOME"), QDir::homePath()));
 }
 
 // Runs the import with only a QCoreApplication. Progress lines go to standard output as they come; a failure
@@ -108,14 +155,23 @@ int importPopularityFile(int argc, char* argv[], const QString& source)
 int main(int argc, char* argv[])
 {
     QCoreApplication::setApplicationName(QStringLiteral("Tervala"));
-    QCoreApplication::setApplicationVersion(QStringLiteral("2.0"));
+    QCoreApplication::setApplicationVersion(QLatin1String(tervala::TervalaVersion));
     const Options options = readOptions(argc, argv);
     if (options.popularitySource)
         return importPopularityFile(argc, argv, *options.popularitySource);
+    if (lacksDisplay(options)) {
+        std::fprintf(stderr, "Tervala: no display: set DISPLAY or WAYLAND_DISPLAY\n");
+        return 1;
+    }
 
+    // On X11 a dock ties the window to its menu entry by WM_CLASS: its instance is then the desktop file id and
+    // its class the application name, "Tervala", which the entry gives as StartupWMClass. -name or RESOURCE_NAME
+    // still choose another instance.
+    if (!qEnvironmentVariableIsSet("RESOURCE_NAME"))
+        qputenv("RESOURCE_NAME", DesktopFileId);
     QApplication app(argc, argv);
-    // Desktops match the window to its menu entry and icon by this name.
-    QGuiApplication::setDesktopFileName(QStringLiteral("example.tervala.Tervala"));
+    // Wayland desktops match the window to its menu entry and icon by this name.
+    QGuiApplication::setDesktopFileName(QLatin1String(DesktopFileId));
     QString programFolder;
     // A data folder that cannot be made or written is reported, naming it, and the program ends.
     tervala::rt::runGuarded([&programFolder] { programFolder = findProgramFolder(); });
@@ -123,7 +179,21 @@ int main(int argc, char* argv[])
     if (options.builder) {
         tervala::Form2 builder(programFolder);
         builder.show();
-        return QApplication::exec();
+        if (!options.runStages)
+            return QApplication::exec();
+        // Without a window to answer a message box, a failure goes to standard error alone.
+        tervala::rt::setUnhandledErrorHandler([](const QString& number, const QString& message) {
+            std::fprintf(stderr, "Error %s: %s\n", qUtf8Printable(number), qUtf8Printable(message));
+            std::exit(1);
+        });
+        // Each click runs its stage to the end (an error is reported and ends the program); the caption then
+        // holds what the stage showed last.
+        for (tervala::rt::CommandButton* button :
+             { builder.Command2, builder.Command1, builder.Command3, builder.Command4 }) {
+            button->click();
+            std::printf("%s: %s\n", qUtf8Printable(button->objectName()), qUtf8Printable(builder.caption()));
+        }
+        return 0;
     }
 
     tervala::Form1 browser(programFolder);

@@ -16,14 +16,40 @@ const std::array<QString, 4> Captions
     = { QStringLiteral("Name"), QStringLiteral("Meaning"), QStringLiteral("Origin"), QStringLiteral("Gender") };
 enum Column { NameField, MeaningField, OriginField, GenderField };
 
+// A spreadsheet takes a cell that starts with one of these for a formula.
+bool isFormulaStart(QChar c)
+{
+    return c == u'=' || c == u'+' || c == u'-' || c == u'@' || c == u'\t' || c == u'\r';
+}
+
+// True when text starts with one or more apostrophes and then a formula start: the form of a neutralised field.
+bool isNeutralised(const QString& text)
+{
+    qsizetype at = 0;
+    while (at < text.size() && text[at] == u'\'')
+        ++at;
+    return at > 0 && at < text.size() && isFormulaStart(text[at]);
+}
+
+// A field that a spreadsheet would run, or one that would read back as neutralised, gets one more leading
+// apostrophe, which spreadsheets show as text and which the reader takes off again; it is quoted as well.
 QString csvField(const QString& text)
 {
-    const bool quoted = text.contains(u',') || text.contains(u'"') || text.contains(u'\r') || text.contains(u'\n');
+    const bool neutralise = (!text.isEmpty() && isFormulaStart(text[0])) || isNeutralised(text);
+    const QString field = neutralise ? u'\'' + text : text;
+    const bool quoted
+        = neutralise || field.contains(u',') || field.contains(u'"') || field.contains(u'\r') || field.contains(u'\n');
     if (!quoted)
-        return text;
-    QString doubled = text;
+        return field;
+    QString doubled = field;
     doubled.replace(u'"', QStringLiteral("\"\""));
     return u'"' + doubled + u'"';
+}
+
+// The text a field stood for before csvField neutralised it.
+QString unneutralised(const QString& field)
+{
+    return isNeutralised(field) ? field.mid(1) : field;
 }
 
 [[noreturn]] void fail(int line, const QString& what)
@@ -133,8 +159,12 @@ std::vector<FavouriteName> readFavouritesCsv(const QByteArray& bytes)
         }
     }
     for (const Column required : { NameField, OriginField }) {
-        if (!columns[required])
-            fail(header.line, QStringLiteral("the header line has no %1 column").arg(Captions[required]));
+        if (columns[required])
+            continue;
+        if (header.fields.size() == 1 && header.fields[0].contains(u';'))
+            fail(header.line,
+                 QStringLiteral("the fields are separated by semicolons; a favourites file separates them by commas"));
+        fail(header.line, QStringLiteral("the header line has no %1 column").arg(Captions[required]));
     }
 
     std::vector<FavouriteName> names;
@@ -146,7 +176,7 @@ std::vector<FavouriteName> readFavouritesCsv(const QByteArray& bytes)
                      .arg(record.fields.size())
                      .arg(header.fields.size()));
         }
-        auto field = [&](Column c) { return columns[c] ? record.fields[*columns[c]] : QString(); };
+        auto field = [&](Column c) { return columns[c] ? unneutralised(record.fields[*columns[c]]) : QString(); };
         FavouriteName name { field(NameField), field(MeaningField), field(OriginField), field(GenderField).trimmed() };
         if (name.name.isEmpty())
             fail(record.line, QStringLiteral("the name is empty"));

@@ -1,6 +1,8 @@
 // Favourite names as a CSV file that a spreadsheet opens and that a partner's copy of the program reads back:
 // RFC 4180 records (CRLF line ends; a field holding a comma, a double quote, CR or LF is quoted, its quotes
-// doubled), UTF-8 behind a byte order mark, and a header line naming the columns.
+// doubled), UTF-8 behind a byte order mark, and a header line naming the columns. A field that a spreadsheet
+// would take for a formula (it starts with =, +, -, @, TAB or CR) is written behind an apostrophe and quoted,
+// as OWASP advises against CSV injection; the reader takes the apostrophe off, so the text comes back unchanged.
 #pragma once
 
 #include <QByteArray>
@@ -30,9 +32,9 @@ QByteArray writeFavouritesCsv(const std::vector<FavouriteName>& names);
 // Reads a file as written above, with LF line ends too and without the byte order mark. Columns are found by
 // their header caption, case-blind and in any order: Name and Origin must be there, Meaning and Gender may be,
 // other columns are ignored. Blank lines are skipped. Throws FavouritesCsvError when the bytes are not UTF-8, the
-// header lacks a column, a quoted field is not closed or is followed by more text, a quote stands inside an
-// unquoted field, a record has another number of fields than the header, a name is empty or a gender is not
-// M or F.
+// header lacks a column (the message says so of a header separated by semicolons), a quoted field is not closed or is
+// followed by more text, a quote stands inside an unquoted field, a record has another number of fields than the
+// header, a name is empty or a gender is not M or F.
 std::vector<FavouriteName> readFavouritesCsv(const QByteArray& bytes);
 
 } // namespace tervala

@@ -18,6 +18,7 @@ Form1::Form1(const QString& programFolder, QWidget* parent)
     connectHandlers();
     connectGridExtras();
     connectFavouriteUndo();
+    connectHelp();
 }
 
 Form1::~Form1() = default;

@@ -195,9 +195,25 @@ private:
     void printFavouriteList();
     void importFavourites();
     enum class ImportOutcome { New, AlreadyFavourite, NotFound };
+    struct ImportCounts {
+        int added = 0;
+        int already = 0;
+        QStringList notFound; // "name (origin)"
+        std::vector<FavouriteChange> changes; // of the new ones, in the file's order
+    };
+    // Marks every name in one transaction, with progress shown for a long list. Returns nullopt when the user
+    // cancelled; after a cancel or a failure (DbError thrown) nothing is marked.
+    std::optional<ImportCounts> markImportedFavourites(const std::vector<FavouriteName>& names);
     // Marks the rows of the name and origin (and gender, when given) as favourites with one statement that flips
-    // them, sent only when none of them is a favourite yet; the change can be taken back like a toggle.
-    ImportOutcome importFavourite(const FavouriteName& imported);
+    // them, sent only when none of them is a favourite yet; a new mark adds its change, which can be taken back
+    // like a toggle, to counts.
+    ImportOutcome importFavourite(const FavouriteName& imported, ImportCounts& counts);
+    // Ends the open transaction after a failed statement; none may be open any more.
+    void rollBackAfterFailure();
+
+    // F1's help, the about box and Ctrl+Q (Form1Help.cpp).
+    void connectHelp();
+    void showAbout();
 
     // The grids' keyboard, tooltips and context menus (Form1Grids.cpp).
     void connectGridExtras();

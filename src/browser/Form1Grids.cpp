@@ -107,6 +107,8 @@ std::unique_ptr<QMenu> Form1::createGridMenu(rt::FlexGrid* grid)
         for (const MenuEntries& source : m_menuEntries)
             source(*menu, cell);
     }
+    menu->addSeparator();
+    add("about", tr("&About Tervala"), [this] { showAbout(); });
     return menu;
 }
 

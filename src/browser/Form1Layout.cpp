@@ -54,7 +54,7 @@ void Form1::createControls()
 {
     setCaption(WindowCaption);
     setClientSizeTwips(ClientWidth, ClientHeight);
-    setWindowIcon(windowIcon16And32());
+    setWindowIcon(programIcon());
 
     std::vector<Band> bands = { createFilterBands(), createLetterBar(), createSortAndRefreshBand() };
     const ListPanel boys

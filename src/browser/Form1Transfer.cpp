@@ -1,16 +1,20 @@
 // Favourites that travel: export writes them to a CSV file, print sends them to a printer or a PDF file, import
 // reads a file such as a partner's export and marks each listed name. An import reads and checks the whole file
-// before it sends any statement, so a malformed file changes nothing.
+// (of at most MaxImportBytes, so memory stays bounded) before it sends any statement, so a malformed file changes
+// nothing; its marks are made in one transaction, so a failure, a lock that outlasts the wait or a cancel leaves
+// none of them, and the marks on screen and the undo list change only once it has committed.
 #include "browser/FavouritesCsv.h"
 #include "browser/FavouritesPrint.h"
 #include "browser/Form1.h"
 #include "namedb/Quoting.h"
 #include "runtime/controls/Dialogs.h"
+#include "runtime/database/DbError.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QSaveFile>
 
 namespace tervala {
@@ -20,6 +24,13 @@ namespace {
 const QString CsvFilter = QStringLiteral("CSV files (*.csv);;All files (*)");
 // Not-found names listed in an import's report; more are only counted.
 constexpr int NotFoundListed = 10;
+// The largest favourites file an import reads, in bytes: every name of a large data set with its meaning fits.
+constexpr qint64 MaxImportBytes = 8 * 1024 * 1024;
+// An import of this many names or more shows its progress and can be cancelled.
+constexpr int LongImport = 500;
+// SQLite's result codes for a database that another connection keeps locked.
+constexpr int BusyCode = 5;
+constexpr int LockedCode = 6;
 
 QString fieldText(const rt::Recordset& rows, const char* column)
 {
@@ -87,10 +98,21 @@ void Form1::importFavourites()
         rt::tell(this, tr("Import Favourites"), tr("Cannot read %1: %2").arg(path, file.errorString()), true);
         return;
     }
+    // One byte past the bound tells a file too large, also one whose size says nothing (a pipe, a device).
+    const QByteArray bytes = file.read(MaxImportBytes + 1);
+    if (bytes.size() > MaxImportBytes) {
+        rt::tell(this,
+                 tr("Import Favourites"),
+                 tr("%1 is larger than %2 MB, more than a favourites file holds.\nNothing was changed.")
+                     .arg(path)
+                     .arg(MaxImportBytes / (1024 * 1024)),
+                 true);
+        return;
+    }
     std::vector<FavouriteName> names;
     // Only the file's own faults are caught here; database errors go to the window's error report.
     try {
-        names = readFavouritesCsv(file.readAll());
+        names = readFavouritesCsv(bytes);
     } catch (const FavouritesCsvError& error) {
         rt::tell(
             this,
@@ -100,33 +122,87 @@ void Form1::importFavourites()
         return;
     }
 
-    int added = 0;
-    int already = 0;
-    QStringList notFound;
-    for (const FavouriteName& name : names) {
-        switch (importFavourite(name)) {
-        case ImportOutcome::New:
-            ++added;
-            break;
-        case ImportOutcome::AlreadyFavourite:
-            ++already;
-            break;
-        case ImportOutcome::NotFound:
-            notFound << name.name + " (" + name.origin + ")";
-            break;
-        }
+    std::optional<ImportCounts> counts;
+    // A lock another program holds longer than the connection waits ends the import, not the program; any
+    // other database error is the window's error report.
+    try {
+        counts = markImportedFavourites(names);
+    } catch (const rt::DbError& error) {
+        if (error.code() != BusyCode && error.code() != LockedCode)
+            throw;
+        rt::tell(this,
+                 tr("Import Favourites"),
+                 tr("Another program kept the name database locked: %1.\nNothing was changed.").arg(error.message()),
+                 true);
+        return;
     }
-    QString report
-        = tr("New favourites: %1\nAlready favourites: %2\nNot found: %3").arg(added).arg(already).arg(notFound.size());
-    if (!notFound.isEmpty()) {
-        report += u'\n' + notFound.mid(0, NotFoundListed).join(QStringLiteral(", "));
-        if (notFound.size() > NotFoundListed)
-            report += tr(" and %1 more").arg(notFound.size() - NotFoundListed);
+    if (!counts) {
+        rt::tell(this, tr("Import Favourites"), tr("The import was cancelled.\nNothing was changed."));
+        return;
+    }
+    for (const FavouriteChange& change : counts->changes) {
+        flipMarksOf(change);
+        m_favouriteChanges.push_back(change);
+    }
+    m_undoFavourite->setEnabled(!m_favouriteChanges.empty());
+
+    QString report = tr("New favourites: %1\nAlready favourites: %2\nNot found: %3")
+                         .arg(counts->added)
+                         .arg(counts->already)
+                         .arg(counts->notFound.size());
+    if (!counts->notFound.isEmpty()) {
+        report += u'\n' + counts->notFound.mid(0, NotFoundListed).join(QStringLiteral(", "));
+        if (counts->notFound.size() > NotFoundListed)
+            report += tr(" and %1 more").arg(counts->notFound.size() - NotFoundListed);
     }
     rt::tell(this, tr("Import Favourites"), report);
 }
 
-Form1::ImportOutcome Form1::importFavourite(const FavouriteName& imported)
+std::optional<Form1::ImportCounts> Form1::markImportedFavourites(const std::vector<FavouriteName>& names)
+{
+    const int total = static_cast<int>(names.size());
+    std::unique_ptr<QProgressDialog> progress;
+    if (total >= LongImport) {
+        // Window-modal: while it yields, the browser takes no input that could send a statement of its own.
+        progress = std::make_unique<QProgressDialog>(tr("Importing favourites…"), tr("Cancel"), 0, total, this);
+        progress->setObjectName(QStringLiteral("importProgress"));
+        progress->setWindowModality(Qt::WindowModal);
+        progress->setMinimumDuration(0);
+    }
+    // Immediate: the write lock is taken, or waited for, before the first mark.
+    connection().execute(QStringLiteral("begin immediate"));
+    ImportCounts counts;
+    try {
+        for (int i = 0; i < total; ++i) {
+            if (progress) {
+                progress->setValue(i);
+                if (progress->wasCanceled()) {
+                    connection().execute(QStringLiteral("rollback"));
+                    return std::nullopt;
+                }
+            }
+            const FavouriteName& name = names[static_cast<size_t>(i)];
+            switch (importFavourite(name, counts)) {
+            case ImportOutcome::New:
+                ++counts.added;
+                break;
+            case ImportOutcome::AlreadyFavourite:
+                ++counts.already;
+                break;
+            case ImportOutcome::NotFound:
+                counts.notFound << name.name + " (" + name.origin + ")";
+                break;
+            }
+        }
+        connection().execute(QStringLiteral("commit"));
+    } catch (const rt::DbError&) {
+        rollBackAfterFailure();
+        throw;
+    }
+    return counts;
+}
+
+Form1::ImportOutcome Form1::importFavourite(const FavouriteName& imported, ImportCounts& counts)
 {
     QString where = " where nama='" + quoteSql(imported.name) + "' and asal='" + quoteSql(imported.origin) + "'";
     if (!imported.gender.isEmpty())
@@ -143,11 +219,17 @@ Form1::ImportOutcome Form1::importFavourite(const FavouriteName& imported)
     std::optional<Gender> gender;
     if (!imported.gender.isEmpty())
         gender = imported.gender == u"M" ? Gender::Male : Gender::Female;
-    const FavouriteChange change { sql, imported.name, imported.origin, gender, nullptr, 0, m_refreshRequests };
-    flipMarksOf(change);
-    m_favouriteChanges.push_back(change);
-    m_undoFavourite->setEnabled(true);
+    counts.changes.push_back({ sql, imported.name, imported.origin, gender, nullptr, 0, m_refreshRequests });
     return ImportOutcome::New;
+}
+
+void Form1::rollBackAfterFailure()
+{
+    try {
+        connection().execute(QStringLiteral("rollback"));
+    } catch (const rt::DbError&) {
+        // The engine ends the transaction itself after some failures (a full disk); then there is none to end.
+    }
 }
 
 } // namespace tervala

@@ -3,6 +3,7 @@
 #include "browser/PopularityChart.h"
 
 #include "popularity/PopularityText.h"
+#include "runtime/controls/WindowShortcuts.h"
 
 #include <QButtonGroup>
 #include <QChart>
@@ -44,6 +45,7 @@ PopularityChart::PopularityChart(const QString& name,
                                  const PopularityNote& note,
                                  QWidget* parent)
     : QDialog(parent)
+    , m_name(name)
     , m_girls(std::move(girls))
     , m_boys(std::move(boys))
     , m_note(note)
@@ -90,6 +92,9 @@ PopularityChart::PopularityChart(const QString& name,
     layout->addWidget(m_readout);
     layout->addWidget(buttons);
 
+    rt::addQuitShortcut(this);
+    rt::addCloseShortcut(this);
+
     showMeasure(ChartMeasure::Births);
     showYear(m_year);
 }
@@ -100,6 +105,12 @@ void PopularityChart::showMeasure(ChartMeasure measure)
     m_chart->removeAllSeries();
     for (QAbstractAxis* axis : m_chart->axes())
         m_chart->removeAxis(axis);
+    // Lines of zero births on an axis of its own making would say nothing true: the title says it instead.
+    if (m_girls.isEmpty() && m_boys.isEmpty()) {
+        m_chart->setTitle(
+            tr("%1 is not among the US records, %2–%3").arg(m_name).arg(m_note.firstYear).arg(m_note.lastYear));
+        return;
+    }
 
     auto* years = new QValueAxis;
     years->setTitleText(tr("Year"));

@@ -1,6 +1,7 @@
 // The window "Popularity over time" of one name: births or rank per year for girls and boys as two lines, a
 // switch between the two measures, and a readout of the year under the pointer (or chosen with Left/Right
-// while the chart has the focus). Escape closes it. It shows what it is given and reads no file itself.
+// while the chart has the focus); a name never recorded gets no lines or axes but a title that says so. Escape
+// closes it. It shows what it is given and reads no file itself.
 #pragma once
 
 #include "popularity/PopularityFile.h"
@@ -38,6 +39,7 @@ private:
     void showMeasure(ChartMeasure measure);
     void showYear(int year);
 
+    QString m_name;
     QList<YearCount> m_girls;
     QList<YearCount> m_boys;
     PopularityNote m_note;

@@ -1,11 +1,12 @@
 // One shared PopularitySource serves both extension points. A lookup that fails (a damaged file) says so in
-// its own line and leaves the window running: the file is an optional extra, and the names still show.
+// its own line or message and leaves the window running: the file is an optional extra, and the names still show.
 #include "browser/PopularityEntries.h"
 
 #include "browser/Form1.h"
 #include "browser/PopularityChart.h"
 #include "popularity/PopularityFile.h"
 #include "popularity/PopularityText.h"
+#include "runtime/controls/Dialogs.h"
 #include "runtime/controls/UnhandledError.h"
 #include "runtime/database/DbError.h"
 
@@ -60,7 +61,11 @@ void addPopularityEntries(Form1& browser, const QString& programFolder)
             if (!file)
                 return {};
             const Sex sex = sexOf(cell.gender);
-            return { popularityLine(file->history(cell.name, sex), sex, file->note()) };
+            const NameRecord record = file->record(cell.name, sex);
+            return { popularityLine(record.years,
+                                    sex,
+                                    file->note(),
+                                    record.spelling == cell.name ? QString() : record.spelling) };
         } catch (const rt::DbError& error) {
             return { QObject::tr("US: %1 cannot be read: %2").arg(PopularityFileName, error.message()) };
         }
@@ -78,11 +83,20 @@ void addPopularityEntries(Form1& browser, const QString& programFolder)
         QObject::connect(entry, &QAction::triggered, &browser, [source, &browser, name = cell.name] {
             rt::runGuarded([&] {
                 PopularityFile* file = source->file();
-                auto* chart = new PopularityChart(name,
-                                                  file->history(name, Sex::Female),
-                                                  file->history(name, Sex::Male),
-                                                  file->note(),
-                                                  &browser);
+                QList<YearCount> girls;
+                QList<YearCount> boys;
+                // A file damaged since it was opened is reported here, and the window goes on without a chart.
+                try {
+                    girls = file->record(name, Sex::Female).years;
+                    boys = file->record(name, Sex::Male).years;
+                } catch (const rt::DbError& error) {
+                    rt::tell(&browser,
+                             QObject::tr("Popularity over time"),
+                             QObject::tr("US: %1 cannot be read: %2").arg(PopularityFileName, error.message()),
+                             true);
+                    return;
+                }
+                auto* chart = new PopularityChart(name, girls, boys, file->note(), &browser);
                 chart->show();
             });
         });

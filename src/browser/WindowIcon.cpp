@@ -2,11 +2,11 @@
 
 namespace tervala {
 
-QIcon windowIcon16And32()
+QIcon programIcon()
 {
     QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/16x16/apps/example.tervala.Tervala.png"));
-    icon.addFile(QStringLiteral(":/icons/32x32/apps/example.tervala.Tervala.png"));
+    for (const int size : { 16, 32, 48, 64, 128, 256 })
+        icon.addFile(QStringLiteral(":/icons/%1x%1/apps/example.tervala.Tervala.png").arg(size));
     return icon;
 }
 

@@ -1,11 +1,11 @@
-// The browser window's icon: the 16x16 and 32x32 images of the installed hicolor icon (data/icons), which hold
-// only the 16 colours of the classic palette, so the window and the desktop menu show the same picture.
+// The browser window's icon: the images of the installed hicolor icon (data/icons) at every size the package
+// installs, so the window, the task switcher and the desktop menu show the same picture at any scale.
 #pragma once
 
 #include <QIcon>
 
 namespace tervala {
 
-QIcon windowIcon16And32();
+QIcon programIcon();
 
 } // namespace tervala

@@ -8,6 +8,7 @@
 #include "builder/StageRun.h"
 #include "runtime/controls/CommandButton.h"
 #include "runtime/controls/Twips.h"
+#include "runtime/controls/WindowShortcuts.h"
 #include "runtime/database/Connection.h"
 
 namespace tervala {
@@ -28,6 +29,8 @@ Form2::Form2(const QString& programFolder, QWidget* parent)
     rt::setTwipsGeometry(Command4, 3900, 1890, 570, 1185);
     setTabOrderByIndex({ { 0, Command1 }, { 1, Command2 }, { 2, Command3 }, { 3, Command4 } });
     applyForm2Accessibility(*this);
+    rt::addQuitShortcut(this);
+    rt::addCloseShortcut(this);
 
     connectGuarded(Command1, &rt::CommandButton::Click, [this] { Command1_Click(); });
     connectGuarded(Command2, &rt::CommandButton::Click, [this] { Command2_Click(); });

@@ -1,5 +1,5 @@
-// One statement reads the note at open, one per history. The key lookup folds the name with the connection's
-// own ucase, the same function the importer folded the stored names with.
+// One statement reads the note at open, one per history (a record of an accented name may take a second). The key
+// lookup folds the name with the connection's own ucase, the same function the importer folded the stored names with.
 #include "popularity/PopularityFile.h"
 
 #include "namedb/ConnectionString.h"
@@ -34,6 +34,28 @@ QList<YearCount> PopularityFile::history(const QString& name, Sex sex)
     for (; !rows.eof(); rows.moveNext())
         years.append({ rows.field(0).toInt(), rows.field(1).toLongLong(), rows.field(2).toInt() });
     return years;
+}
+
+NameRecord PopularityFile::record(const QString& name, Sex sex)
+{
+    QList<YearCount> years = history(name, sex);
+    const QString plain = withoutAccents(name);
+    if (!years.isEmpty() || plain == name)
+        return { years, name };
+    QList<YearCount> plainYears = history(plain, sex);
+    if (plainYears.isEmpty())
+        return { years, name };
+    return { plainYears, plain };
+}
+
+QString withoutAccents(const QString& text)
+{
+    QString plain;
+    for (const QChar c : text.normalized(QString::NormalizationForm_D)) {
+        if (c.category() != QChar::Mark_NonSpacing)
+            plain += c;
+    }
+    return plain.normalized(QString::NormalizationForm_C);
 }
 
 QString sexCode(Sex sex)

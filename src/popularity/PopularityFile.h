@@ -1,6 +1,7 @@
 // The popularity file, popularity.db in the program folder: births and rank of each recorded name per sex and
 // year, read over a connection of its own. The file is optional; the importer (PopularityImport.h) writes it.
-// Names are keyed by ucase(name), so a lookup ignores letter case and keeps accents.
+// Names are keyed by ucase(name), so a lookup ignores letter case and keeps accents; record() falls back to the
+// name without its accents, since the US records spell every name in plain ASCII letters.
 #pragma once
 
 #include "runtime/database/Connection.h"
@@ -26,6 +27,12 @@ struct YearCount {
     bool operator==(const YearCount&) const = default;
 };
 
+// A name's recorded years for one sex and the spelling they are recorded under.
+struct NameRecord {
+    QList<YearCount> years;
+    QString spelling;
+};
+
 // What the importer noted: the source file's name, its row count and the years it covers.
 struct PopularityNote {
     QString source;
@@ -44,6 +51,9 @@ public:
 
     // The recorded years of name for sex, oldest first; empty when the name was never recorded for it.
     QList<YearCount> history(const QString& name, Sex sex);
+    // The recorded years of name for sex under name itself or, when it has none but the name has accents, under
+    // withoutAccents(name) (Adèle is found as Adele). spelling is the one they were found under, else name.
+    NameRecord record(const QString& name, Sex sex);
 
 private:
     PopularityFile() = default;
@@ -54,5 +64,8 @@ private:
 
 // "F" or "M".
 QString sexCode(Sex sex);
+
+// text with its accents and other combining marks dropped: "Zoë" gives "Zoe", "José" "Jose".
+QString withoutAccents(const QString& text);
 
 } // namespace tervala

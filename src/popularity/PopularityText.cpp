@@ -32,8 +32,11 @@ const YearCount* findYear(const QList<YearCount>& history, int year)
 
 } // namespace
 
-QString popularityLine(const QList<YearCount>& history, Sex sex, const PopularityNote& note)
+QString
+popularityLine(const QList<YearCount>& history, Sex sex, const PopularityNote& note, const QString& recordSpelling)
 {
+    const QString spelling
+        = recordSpelling.isEmpty() ? QString() : QStringLiteral("; the US record spells it %1").arg(recordSpelling);
     if (history.isEmpty())
         return QStringLiteral("US: not among the recorded %1, %2–%3")
             .arg(namesOf(sex))
@@ -45,11 +48,13 @@ QString popularityLine(const QList<YearCount>& history, Sex sex, const Popularit
     const QString peakText = QStringLiteral("most popular in %1, #%2").arg(peak.year).arg(grouped(peak.rank));
     const YearCount* latest = findYear(history, note.lastYear);
     if (!latest)
-        return QStringLiteral("US: not among %1 in %2; %3").arg(namesOf(sex)).arg(note.lastYear).arg(peakText);
+        return QStringLiteral("US: not among %1 in %2; %3").arg(namesOf(sex)).arg(note.lastYear).arg(peakText)
+            + spelling;
     return QStringLiteral("US: #%1 of %2 in %3 (%4); %5")
-        .arg(grouped(latest->rank), namesOf(sex))
-        .arg(latest->year)
-        .arg(birthsText(latest->births), peakText);
+               .arg(grouped(latest->rank), namesOf(sex))
+               .arg(latest->year)
+               .arg(birthsText(latest->births), peakText)
+        + spelling;
 }
 
 QString yearReadout(int year, const QList<YearCount>& girls, const QList<YearCount>& boys)

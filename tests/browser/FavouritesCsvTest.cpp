@@ -44,6 +44,37 @@ TEST(FavouritesCsv, QuotesOnlyWhatNeedsItAndReadsItBack)
     EXPECT_EQ(read("Name,Origin,Gender\r\nAdam,Hebrew, m \r\n"), QStringList { "Adam||Hebrew|M" });
 }
 
+// A field a spreadsheet would run as a formula goes out behind an apostrophe, quoted, and comes back as it was.
+TEST(FavouritesCsv, NeutralisesFormulaFieldsAndReadsThemBackUnchanged)
+{
+    const struct {
+        QString text;
+        QByteArray written;
+    } cases[] = {
+        { "=1+2", "\"'=1+2\"" },
+        { "+Ann", "\"'+Ann\"" },
+        { "-", "\"'-\"" },
+        { "@SUM(A1)", "\"'@SUM(A1)\"" },
+        { "\tTab", "\"'\tTab\"" },
+        { "\rCR", "\"'\rCR\"" },
+        { "=HYPERLINK(\"http://x\",\"y\")", "\"'=HYPERLINK(\"\"http://x\"\",\"\"y\"\")\"" },
+        { "'=quoted", "\"''=quoted\"" },
+        { "''-twice", "\"'''-twice\"" },
+        { "O'Neil", "O'Neil" },
+        { "'", "'" },
+        { "Mary-Ann", "Mary-Ann" },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text.toStdString());
+        const QByteArray csv = writeFavouritesCsv({ { c.text, c.text, "Irish", "F" } });
+        EXPECT_EQ(csv.split('\n').value(1), c.written + "," + c.written + ",Irish,F\r");
+        const std::vector<FavouriteName> names = readFavouritesCsv(csv);
+        ASSERT_EQ(names.size(), 1u);
+        EXPECT_EQ(names[0].name, c.text);
+        EXPECT_EQ(names[0].meaning, c.text);
+    }
+}
+
 TEST(FavouritesCsv, MalformedFilesAreRefusedWithTheLine)
 {
     const struct {
@@ -52,6 +83,8 @@ TEST(FavouritesCsv, MalformedFilesAreRefusedWithTheLine)
     } cases[] = {
         { "", "the file is empty" },
         { "Name,Meaning\r\nAdam,man\r\n", "line 1: the header line has no Origin column" },
+        { "Name;Meaning;Origin\r\nAdam;man;Hebrew\r\n",
+          "line 1: the fields are separated by semicolons; a favourites file separates them by commas" },
         { "Name,Origin\r\nAdam,\"Hebrew\r\nEve,Hebrew\r\n", "line 2: a quoted field is not closed" },
         { "Name,Origin\r\nAdam,\"Hebrew\"x\r\n", "line 2: text follows a quoted field" },
         { "Name,Origin\r\nAd\"am,Hebrew\r\n", "line 2: a quote inside a field" },

@@ -96,3 +96,26 @@ TEST_F(Form1Accessibility, EveryControlIsNamedAndGridCellsReadWithTheirHeader)
     form.flex2->setTextMatrix(1, 3, "V");
     EXPECT_EQ(name(table->cellAt(0, 3)), QString("favourite"));
 }
+
+// Of the two lists, only the one with the keyboard shows its chosen rows in the highlight colour; the row the
+// keyboard arrives on (the current row: the last the load shaded) is chosen, and a reload leaves no row chosen
+// that the user did not choose.
+TEST_F(Form1Accessibility, TheListWithTheKeyboardShowsAndAReloadChoosesNoRow)
+{
+    Form1& form = start();
+    const QColor highlight = form.palette().color(QPalette::Active, QPalette::Highlight);
+    const auto shown = [&](const rt::FlexGrid* grid) {
+        QStringList rows;
+        for (const QModelIndex& index : grid->selectionModel()->selectedRows())
+            rows << grid->textMatrix(index.row() + 1, 0);
+        const bool highlighted = grid->palette().color(QPalette::Active, QPalette::Highlight) == highlight;
+        return (highlighted ? "highlight: " : "mid: ") + rows.join(',');
+    };
+    EXPECT_EQ(shown(form.flex1) + " / " + shown(form.flex2), QString("mid:  / mid: "));
+    form.flex1->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(shown(form.flex1) + " / " + shown(form.flex2), QString("highlight: Adam / mid: "));
+    QTest::mouseClick(form.flex2->viewport(), Qt::LeftButton, {}, cellCentre(form.flex2, 2, 0));
+    EXPECT_EQ(shown(form.flex1) + " / " + shown(form.flex2), QString("mid: Adam / highlight: Aino"));
+    form.Option2[1]->click();
+    EXPECT_EQ(shown(form.flex1) + " / " + shown(form.flex2), QString("mid:  / highlight: "));
+}

@@ -77,6 +77,31 @@ TEST_F(Form1Grids, KeyboardMouseAndUndoToggleAlike)
     EXPECT_EQ(lists(3), QString("||||/|||"));
 }
 
+// Space and Enter (main keyboard or keypad) toggle the current row; with a modifier, or another key, they do not.
+TEST_F(Form1Grids, KeysThatToggleAndKeysThatDoNot)
+{
+    Form1& form = start();
+    form.flex2->setFocus();
+    form.flex2->setRow(1);
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        bool toggles;
+    } keys[] = {
+        { Qt::Key_Space, {}, true },
+        { Qt::Key_Return, {}, true },
+        { Qt::Key_Enter, Qt::KeypadModifier, true },
+        { Qt::Key_Space, Qt::ControlModifier, false },
+        { Qt::Key_Space, Qt::ShiftModifier, false },
+        { Qt::Key_Return, Qt::AltModifier, false },
+        { Qt::Key_V, {}, false },
+    };
+    for (const auto& k : keys) {
+        QTest::keyClick(form.flex2, k.key, k.modifiers);
+        EXPECT_EQ(takeTrace(), k.toggles ? QStringList { toggleSql("A''isha") } : QStringList()) << k.key;
+    }
+}
+
 TEST_F(Form1Grids, ContextMenuActionsOnTheCurrentRow)
 {
     Form1& form = start();

@@ -1,7 +1,11 @@
 // The browser window driven through its real widgets: what each control sends to the database and what the grids
 // then show, requests that overtake a rebuild, and the name file as plain SQLite finds it afterwards.
 #include "Form1Fixture.h"
+#include "TervalaVersion.h"
+#include "runtime/controls/Dialogs.h"
 
+#include <QAction>
+#include <QMenu>
 #include <QTimer>
 
 using namespace tervala;
@@ -135,4 +139,26 @@ TEST_F(Form1Test, NameFileStaysSoundUnderPlainSqlite)
     EXPECT_EQ(origins.join('|'), QString("Arabic|Aramaic|Assyrian|Finnish|Hebrew|Íslenska|Italian|Phoenician"));
     EXPECT_EQ(column(form.flex1, 0), QString("Aaron|abel|Adam|Ahti|Ariel|Arnór"));
     EXPECT_EQ(column(form.flex1, 3), QString("||V|||"));
+}
+
+// F1 gives a short help, the row menu tells about the program, the window icon comes in every installed size,
+// and Ctrl+Q, with the keyboard in any control, closes the window and so ends the program.
+TEST_F(Form1Test, HelpAboutIconAndCtrlQ)
+{
+    Form1& form = start();
+    QStringList told;
+    rt::setDialogAnswers({ {}, {}, [&told](const QString& text, bool) { told << text.section('\n', 0, 0); } });
+    QTest::keyClick(form.flex1, Qt::Key_F1);
+    form.createGridMenu(form.flex2)->findChild<QAction*>("about")->trigger();
+    rt::setDialogAnswers({});
+    EXPECT_EQ(told,
+              QStringList({ "The boys' names are on the left, the girls' names on the right.",
+                            QString("Tervala %1").arg(TervalaVersion) }));
+    QStringList sizes;
+    for (const QSize& size : form.windowIcon().availableSizes())
+        sizes << QString::number(size.width());
+    EXPECT_EQ(sizes.join(' '), QString("16 32 48 64 128 256"));
+
+    QTest::keyClick(form.Text1, Qt::Key_Q, Qt::ControlModifier);
+    EXPECT_TRUE(form.isUnloaded());
 }

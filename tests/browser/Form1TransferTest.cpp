@@ -6,8 +6,11 @@
 #include "runtime/controls/Dialogs.h"
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QMenu>
 #include <QPrinter>
+#include <QProgressDialog>
+#include <QTimer>
 
 using namespace tervala;
 
@@ -96,6 +99,67 @@ TEST_F(Form1Transfer, ImportMarksTheListedNamesAndCountsTheUnknownOnes)
                       + " is not a favourites file: line 3: a quoted field is not closed.\nNothing was changed." });
     EXPECT_EQ(takeTrace(), QStringList());
     EXPECT_EQ(favourites(), QStringList({ "Adam M", "Aino F" }));
+}
+
+// An import marks its names in one transaction: a lock held longer than the connection waits, or a cancel
+// during the progress a long file shows, leaves every name as it was and the program running; a file larger
+// than the bound is not read at all.
+TEST_F(Form1Transfer, AnImportMarksAllNamesOrNone)
+{
+    Form1& form = start();
+    const auto writeFile = [&](const QString& fileName, const QByteArray& bytes) {
+        QFile file(m_traceDir.filePath(fileName));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    };
+    QByteArray many = "Name,Origin\r\nAino,Finnish\r\n";
+    for (int i = 0; i < 600; ++i)
+        many += "Nobody" + QByteArray::number(i) + ",Nowhere\r\n";
+    writeFile("many.csv", many);
+    QString progress;
+    QTimer::singleShot(0, &form, [&] {
+        auto* dialog = form.findChild<QProgressDialog*>("importProgress");
+        ASSERT_NE(dialog, nullptr);
+        progress = QString("%1 to %2").arg(dialog->minimum()).arg(dialog->maximum());
+        dialog->cancel();
+    });
+    EXPECT_EQ(trigger("importFavourites", "many.csv"),
+              QStringList { "The import was cancelled.\nNothing was changed." });
+    EXPECT_EQ(progress, QString("0 to 601"));
+    const QStringList trace = takeTrace();
+    EXPECT_EQ(trace.first(), "ter.va\tbegin immediate");
+    EXPECT_EQ(trace.last(), "ter.va\trollback");
+    EXPECT_EQ(favourites(), QStringList());
+
+    writeFile("two.csv", "Name,Origin\r\nAino,Finnish\r\nA'isha,Arabic\r\n");
+    rt::Connection other;
+    other.open(TestDatabase::connectionString(m_db.path()));
+    other.execute("begin immediate");
+    QElapsedTimer waited;
+    waited.start();
+    EXPECT_EQ(trigger("importFavourites", "two.csv"),
+              QStringList { "warning: Another program kept the name database locked: database is locked.\n"
+                            "Nothing was changed." });
+    // The connection waits ten seconds for a lock before it gives up.
+    EXPECT_GE(waited.elapsed(), 9500);
+    other.execute("rollback");
+    EXPECT_EQ(favourites(), QStringList());
+    EXPECT_EQ(column(form.flex2, 3), QString("|||"));
+
+    EXPECT_EQ(trigger("importFavourites", "two.csv"),
+              QStringList { "New favourites: 2\nAlready favourites: 0\nNot found: 0" });
+    EXPECT_EQ(favourites(), QStringList({ "A'isha F", "Aino F" }));
+
+    writeFile("huge.csv", "Name,Origin\r\n" + QByteArray(8 * 1024 * 1024, 'x'));
+    EXPECT_EQ(trigger("importFavourites", "huge.csv"),
+              QStringList { "warning: " + m_traceDir.filePath("huge.csv")
+                            + " is larger than 8 MB, more than a favourites file holds.\nNothing was changed." });
+    // A device whose size says nothing is read no further than the bound.
+    ASSERT_TRUE(QFile::link("/dev/zero", m_traceDir.filePath("zero.csv")));
+    EXPECT_EQ(trigger("importFavourites", "zero.csv"),
+              QStringList { "warning: " + m_traceDir.filePath("zero.csv")
+                            + " is larger than 8 MB, more than a favourites file holds.\nNothing was changed." });
+    EXPECT_EQ(favourites(), QStringList({ "A'isha F", "Aino F" }));
 }
 
 TEST(FavouritesPrint, ListsEveryNameWithItsTextEscaped)

@@ -23,6 +23,10 @@ TEST(ListRow, BarReachesItsShareBeforeEachRow)
 {
     EXPECT_FLOAT_EQ(progressBarWidth(1, 4, 4335), 1083.75f);
     EXPECT_FLOAT_EQ(progressBarWidth(3, 4, 4335), 3251.25f);
+    // The last row fills the box exactly; one row of one is full at once.
+    EXPECT_FLOAT_EQ(progressBarWidth(4, 4, 4335), 4335.0f);
+    EXPECT_FLOAT_EQ(progressBarWidth(1, 1, 4335), 4335.0f);
+    EXPECT_FLOAT_EQ(progressBarWidth(0, 4, 4335), 0.0f);
     EXPECT_FLOAT_EQ(progressBarWidth(1, 0, 4335), 4335.0f);
     EXPECT_FLOAT_EQ(progressBarWidth(7, 5, 4335), 4335.0f);
 }

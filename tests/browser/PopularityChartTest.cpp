@@ -9,8 +9,10 @@
 #include <QLabel>
 #include <QLegendMarker>
 #include <QLineSeries>
+#include <QLogValueAxis>
 #include <QRadioButton>
 #include <QTest>
+#include <QValueAxis>
 
 #include <gtest/gtest.h>
 
@@ -30,6 +32,21 @@ QStringList seriesOf(QChart* chart)
     return lines;
 }
 
+// The range of each axis, "first-last", the reversed ones marked.
+QString axesOf(QChart* chart)
+{
+    QStringList ranges;
+    for (QAbstractAxis* axis : chart->axes()) {
+        QString range;
+        if (auto* values = qobject_cast<QValueAxis*>(axis))
+            range = QString("%1-%2").arg(values->min()).arg(values->max());
+        else if (auto* logValues = qobject_cast<QLogValueAxis*>(axis))
+            range = QString("%1-%2").arg(logValues->min()).arg(logValues->max());
+        ranges << range + (axis->isReverse() ? " reversed" : "");
+    }
+    return ranges.join(' ');
+}
+
 } // namespace
 
 TEST(PopularityChart, SwitchReadoutAndEscape)
@@ -45,6 +62,10 @@ TEST(PopularityChart, SwitchReadoutAndEscape)
     QCoreApplication::processEvents();
     EXPECT_EQ(seriesOf(window->chart()),
               QStringList({ "Girls: (2023,300) (2024,280)", "Boys: (2022,40)", "Boys-: (2024,33)" }));
+    EXPECT_EQ(axesOf(window->chart()), QString("2022-2024 1-1000 reversed"));
+    QTest::mouseClick(window->findChild<QRadioButton*>("birthsOption"), Qt::LeftButton);
+    EXPECT_EQ(axesOf(window->chart()), QString("2022-2024 0-1500"));
+    QTest::mouseClick(window->findChild<QRadioButton*>("rankOption"), Qt::LeftButton);
 
     auto* readout = window->findChild<QLabel*>("readout");
     EXPECT_EQ(readout->text(), QString("2024: girls #280 (95 births), boys #33 (1,200 births)"));
@@ -60,5 +81,28 @@ TEST(PopularityChart, SwitchReadoutAndEscape)
     EXPECT_EQ(window->shownYear(), 2024);
 
     QTest::keyClick(window, Qt::Key_Escape);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return alive.isNull(); }));
+}
+
+// A name never recorded gets no lines and no axes, only a title that says so.
+TEST(PopularityChart, ANameWithoutARecordGetsNoAxes)
+{
+    tervala::PopularityChart window("Adèle", {}, {}, { {}, 0, 2022, 2024 });
+    EXPECT_EQ(window.chart()->title(), QString("Adèle is not among the US records, 2022–2024"));
+    EXPECT_EQ(axesOf(window.chart()), QString());
+    EXPECT_EQ(seriesOf(window.chart()), QStringList());
+    window.findChild<QRadioButton*>("rankOption")->click();
+    EXPECT_EQ(axesOf(window.chart()) + window.chart()->title(),
+              QString("Adèle is not among the US records, 2022–2024"));
+}
+
+TEST(PopularityChart, CtrlWClosesIt)
+{
+    auto* window = new tervala::PopularityChart("Ada", {}, {}, { {}, 0, 2022, 2024 });
+    QPointer<tervala::PopularityChart> alive(window);
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    QTest::keyClick(window->findChild<QRadioButton*>("birthsOption"), Qt::Key_W, Qt::ControlModifier);
     EXPECT_TRUE(QTest::qWaitFor([&] { return alive.isNull(); }));
 }

@@ -6,6 +6,7 @@
 #include "Form1Fixture.h"
 #include "browser/PopularityChart.h"
 #include "popularity/PopularitySource.h"
+#include "runtime/controls/Dialogs.h"
 
 #include <QAction>
 #include <QApplication>
@@ -87,5 +88,53 @@ TEST_F(PopularityEntriesTest, TooltipLinesAndChartOnceTheFileIsThere)
     EXPECT_EQ(chart->windowTitle(), QString("Popularity of Ariel over time"));
     EXPECT_EQ(chart->findChild<QLabel*>("readout")->text(),
               QString("2024: girls #400 (800 births), boys not recorded"));
+    chart->close();
+}
+
+// A file damaged after it was opened (here its table of births dropped) is reported in the tooltip and by the
+// chart entry; the program goes on.
+TEST_F(PopularityEntriesTest, ADamagedFileIsReportedAndNeverEndsTheProgram)
+{
+    Form1& form = start();
+    addPopularityEntries(form, m_db.folder());
+    writeSourceFile(m_traceDir.filePath("us.sqlite"), { { 1, "adam", "M", 5000, 40, 2023 } });
+    importPopularity(m_traceDir.filePath("us.sqlite"), m_db.folder(), [](const QString&) {});
+    QStringList told;
+    rt::setDialogAnswers(
+        { {}, {}, [&told](const QString& text, bool warning) { told << (warning ? "warning: " : "") + text; } });
+    form.flex1->setRow(3);
+    std::unique_ptr<QMenu> menu = form.createGridMenu(form.flex1);
+    QAction* entry = menu->findChild<QAction*>("popularityChart");
+    ASSERT_NE(entry, nullptr);
+    TestDatabase::plainSqlite(QDir(m_db.folder()).filePath("popularity.db"), "drop table births");
+
+    entry->trigger();
+    rt::setDialogAnswers({});
+    EXPECT_EQ(told, QStringList { "warning: US: popularity.db cannot be read: no such table: births" });
+    EXPECT_EQ(form.findChild<PopularityChart*>(), nullptr);
+    EXPECT_EQ(toolTipAt(form.flex1, 3, 0), QString("US: popularity.db cannot be read: no such table: births"));
+}
+
+// An accented name the US records lack is found without its accents, and the tooltip and the chart say so.
+TEST_F(PopularityEntriesTest, AccentedNameFoundWithoutItsAccents)
+{
+    m_db.execute("insert into namabayi(nama,arti,asal,jk) values('Aïda', '', 'Arabic', 'F')");
+    Form1& form = start();
+    addPopularityEntries(form, m_db.folder());
+    writeSourceFile(m_traceDir.filePath("us.sqlite"), { { 1, "aida", "F", 700, 500, 2024 } });
+    importPopularity(m_traceDir.filePath("us.sqlite"), m_db.folder(), [](const QString&) {});
+    int row = 1;
+    while (row < form.flex2->rows() && form.flex2->textMatrix(row, 0) != "Aïda")
+        ++row;
+    ASSERT_LT(row, form.flex2->rows());
+    EXPECT_EQ(toolTipAt(form.flex2, row, 0),
+              QString("US: #500 of girls' names in 2024 (700 births); most popular in 2024, #500; the US record "
+                      "spells it Aida"));
+    form.flex2->setRow(row);
+    form.createGridMenu(form.flex2)->findChild<QAction*>("popularityChart")->trigger();
+    auto* chart = form.findChild<PopularityChart*>();
+    ASSERT_NE(chart, nullptr);
+    EXPECT_EQ(chart->findChild<QLabel*>("readout")->text(),
+              QString("2024: girls #500 (700 births), boys not recorded"));
     chart->close();
 }

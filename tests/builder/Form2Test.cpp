@@ -40,3 +40,16 @@ TEST(Form2Window, PageTooLargeIsAClearError)
     EXPECT_TRUE(builder.errors.at(0).startsWith("75: Cannot read file: larger than 67108864 bytes: "));
     EXPECT_TRUE(builder.errors.at(0).endsWith("/M_Large_1.htm")) << builder.errors.at(0).toStdString();
 }
+
+// Ctrl+W closes the builder window, Ctrl+Q every window; both end a running stage at its next yield.
+TEST(Form2Window, CtrlWAndCtrlQCloseTheWindow)
+{
+    for (const Qt::Key key : { Qt::Key_W, Qt::Key_Q }) {
+        Builder builder;
+        builder.form.show();
+        builder.form.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&builder.form));
+        QTest::keyClick(builder.form.Command1, key, Qt::ControlModifier);
+        EXPECT_TRUE(builder.form.isUnloaded()) << key;
+    }
+}

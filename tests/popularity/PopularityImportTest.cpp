@@ -44,6 +44,22 @@ TEST_F(PopularityImport, StoresEveryRowAndReadsItBack)
     };
     for (const auto& [name, sex, years] : cases)
         EXPECT_EQ(file->history(name, sex), years) << name.toStdString();
+    // An accented name without a record of its own is found without its accents; one with its own keeps it.
+    const std::tuple<QString, Sex, QString> records[] = {
+        // name, sex, "spelling: years"
+        { "Märy", Sex::Female, "Mary: 2022 2023 2024" },
+        { "Zoë", Sex::Female, "Zoë: 2022 2024" },
+        { "Zoe", Sex::Female, "Zoe: " },
+        { "Jördan", Sex::Female, "Jordan: 2023 2024" },
+        { "Ädä", Sex::Male, "Ädä: " },
+    };
+    for (const auto& [name, sex, expected] : records) {
+        const NameRecord record = file->record(name, sex);
+        QStringList years;
+        for (const YearCount& year : record.years)
+            years << QString::number(year.year);
+        EXPECT_EQ(record.spelling + ": " + years.join(' '), expected);
+    }
 
     // A second import replaces the file whole.
     writeSourceFile(path("us.sqlite"), { { 7, "eve", "F", 10, 9, 1999 } });
@@ -72,14 +88,24 @@ TEST_F(PopularityImport, AFailedImportLeavesTheOldFileAndNoOtherFile)
     writeSourceFile(path("columns"), {}, "create table USNAMEDATA(ID integer, Name text, sex text, year integer)");
     writeSourceFile(path("empty"), {}, table);
     writeSourceFile(path("twice"), { { 1, "mary", "F", 5, 1, 2000 }, { 2, "MARY", "F", 6, 2, 2000 } }, table);
+    for (const char* id : { "null", "'7'", "7.5" }) {
+        writeSourceFile(path(id), SampleRows, "create table usNameData(id, name, sex, births, rank, year)");
+        rt::Connection source;
+        source.open(TestDatabase::connectionString(path(id)));
+        source.execute(QString("update usNameData set id = %1 where id = 3").arg(id));
+    }
     const std::pair<QString, QString> cases[] = {
         // source, reason (empty: the engine's error)
         { "missing", "No such file" },
+        { QString("us\uFFFD.sqlite"), "The file name holds bytes that are not UTF-8; rename the file" },
         { "csv", "Not an SQLite database file" },
         { "other", "No table usNameData in the file" },
         { "columns", "The table usNameData lacks the column(s) births, rank" },
         { "empty", "The table usNameData holds no rows" },
         { "twice", {} }, // found only when the rows are written
+        { "null", "1 row(s) of the table usNameData have an id that is not an integer" },
+        { "'7'", "1 row(s) of the table usNameData have an id that is not an integer" },
+        { "7.5", "1 row(s) of the table usNameData have an id that is not an integer" },
     };
     for (const auto& [source, reason] : cases) {
         SCOPED_TRACE(source.toStdString());
@@ -94,5 +120,44 @@ TEST_F(PopularityImport, AFailedImportLeavesTheOldFileAndNoOtherFile)
         }
         EXPECT_EQ(bytes(), before);
     }
-    EXPECT_EQ(files(), QStringList({ "columns", "csv", "empty", "good", "other", "popularity.db", "twice" }));
+    EXPECT_EQ(
+        files(),
+        QStringList({ "'7'", "7.5", "columns", "csv", "empty", "good", "null", "other", "popularity.db", "twice" }));
+}
+
+// The rows are read in slices of 250,000 rows whatever their ids: ids spread over the whole 64-bit range, at
+// both of its ends, are all read, with the share of rows read as progress.
+TEST_F(PopularityImport, ReadsSparseAndExtremeIdsInSlicesOfRows)
+{
+    writeSourceFile(path("sparse"),
+                    {},
+                    "create table usNameData as with recursive n(i) as (select 1 union all select i + 1 from n "
+                    "where i < 260000) select i * 35000000000000 as id, 'n' || i as name, 'F' as sex, i as births, "
+                    "1 as rank, 2000 as year from n union all select -9223372036854775808, 'least', 'M', 5, 1, 1880 "
+                    "union all select 9223372036854775807, 'most', 'M', 6, 2, 2024");
+    QStringList lines;
+    importPopularity(path("sparse"), m_dir.path(), [&lines](const QString& line) { lines << line; });
+    EXPECT_EQ(lines.filter("Read "), QStringList({ "Read 96%", "Read 100%" }));
+    const auto file = PopularityFile::openIn(m_dir.path());
+    EXPECT_EQ(file->note().rows, 260002);
+    const std::tuple<QString, Sex, QList<YearCount>> cases[] = {
+        { "least", Sex::Male, { { 1880, 5, 1 } } },          { "n1", Sex::Female, { { 2000, 1, 1 } } },
+        { "n250000", Sex::Female, { { 2000, 250000, 1 } } }, { "n260000", Sex::Female, { { 2000, 260000, 1 } } },
+        { "most", Sex::Male, { { 2024, 6, 2 } } },
+    };
+    for (const auto& [name, sex, years] : cases)
+        EXPECT_EQ(file->history(name, sex), years) << name.toStdString();
+}
+
+TEST(PopularityImportLock, SaysWhyNoLockFileCouldBeMade)
+{
+    const std::tuple<QLockFile::LockError, qint64, QString> cases[] = {
+        { QLockFile::LockFailedError, 0, "Another import of popularity data is writing" },
+        { QLockFile::UnknownError, 0, "No space left on the device of the folder" },
+        { QLockFile::PermissionError, 0, "No space left on the device of the folder" },
+        { QLockFile::PermissionError, 4096, "Cannot write in the folder" },
+        { QLockFile::UnknownError, 4096, "Cannot make a file in the folder" },
+    };
+    for (const auto& [error, available, reason] : cases)
+        EXPECT_EQ(lockFailureReason(error, available), reason) << int(error) << " " << available;
 }

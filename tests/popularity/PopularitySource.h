@@ -26,8 +26,8 @@ inline void writeSourceFile(const QString& path,
                            { id, name, sex, births, rank, year });
 }
 
-// A few names over three years, 2022 to 2024. Ids cross the importer's read slices (250,000 rows each) at
-// their edges. "zoë" keeps its accent; "jordan" is recorded for both sexes; "ada" is missing in 2024.
+// A few names over three years, 2022 to 2024, with gaps between their ids. "zoë" keeps its accent; "jordan" is recorded
+// for both sexes; "ada" is missing in 2024.
 inline const QList<SourceRow> SampleRows = {
     { 1, "mary", "F", 5000, 2, 2022 },         { 2, "ada", "F", 3000, 5, 2022 },
     { 3, "jordan", "M", 900, 40, 2022 },       { 249999, "zoë", "F", 12, 900, 2022 },

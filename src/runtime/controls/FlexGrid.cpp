@@ -282,6 +282,17 @@ void FlexGrid::focusInEvent(QFocusEvent* event)
         setRow(std::max(top, 1));
     }
     QTableView::focusInEvent(event);
+    // The row the keyboard arrives on is the one Space acts on, so it shows as chosen.
+    if (byKeyboard && m_redraw && m_row >= 1 && !selectionModel()->hasSelection())
+        selectionModel()->select(m_model->index(m_row - 1, m_col),
+                                 QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    keepSelectionReadable();
+}
+
+void FlexGrid::focusOutEvent(QFocusEvent* event)
+{
+    QTableView::focusOutEvent(event);
+    keepSelectionReadable();
 }
 
 void FlexGrid::contextMenuEvent(QContextMenuEvent* event)
@@ -336,15 +347,15 @@ void FlexGrid::clampCurrentCell()
     m_col = std::clamp(m_col, 0, std::max(cols() - 1, 0));
 }
 
-// Moves the view's current cell and selection to the grid's current cell without scrolling to it.
+// Moves the view's current cell to the grid's current cell without scrolling to it. The selection is cleared,
+// not moved along: only the user chooses rows, and a load that walks the rows must leave none looking chosen.
 void FlexGrid::showCurrentCell()
 {
     if (!m_redraw || m_row < 1 || cols() == 0)
         return;
     const bool scrolls = hasAutoScroll();
     setAutoScroll(false);
-    selectionModel()->setCurrentIndex(m_model->index(m_row - 1, m_col),
-                                      QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    selectionModel()->setCurrentIndex(m_model->index(m_row - 1, m_col), QItemSelectionModel::Clear);
     setAutoScroll(scrolls);
 }
 
@@ -365,19 +376,23 @@ void FlexGrid::changeEvent(QEvent* event)
         keepSelectionReadable();
 }
 
-// Selected rows keep the palette's highlight; their text turns black or white where the palette's own highlighted
-// text would read poorly on it. Setting the palette raises PaletteChange again, which then finds nothing to do.
+// Selected rows take the palette's highlight only while the grid has the keyboard, and its mid tone otherwise, so
+// that of two grids side by side the one with the keyboard shows. Their text turns black or white where the
+// palette's own highlighted text would read poorly on that colour. Setting the palette raises PaletteChange
+// again, which then finds nothing to do.
 void FlexGrid::keepSelectionReadable()
 {
     const QPalette inherited = parentWidget() ? parentWidget()->palette() : QApplication::palette(this);
     QPalette colors = palette();
     bool changed = false;
     for (const QPalette::ColorGroup group : { QPalette::Active, QPalette::Inactive }) {
-        const QColor highlight = inherited.color(group, QPalette::Highlight);
+        const QColor highlight = inherited.color(group, hasFocus() ? QPalette::Highlight : QPalette::Mid);
         QColor text = inherited.color(group, QPalette::HighlightedText);
         if (contrastRatio(text, highlight) < MinimumContrast)
             text = readableTextColor(highlight);
-        if (colors.color(group, QPalette::HighlightedText) != text) {
+        if (colors.color(group, QPalette::Highlight) != highlight
+            || colors.color(group, QPalette::HighlightedText) != text) {
+            colors.setColor(group, QPalette::Highlight, highlight);
             colors.setColor(group, QPalette::HighlightedText, text);
             changed = true;
         }

@@ -47,7 +47,7 @@ public:
     static constexpr int DefaultRowHeightTwips = 240;
 
     // The current cell. Row 0 only while the grid has no data rows (setting it otherwise gives row 1). With redraw
-    // on, the view's current cell and row selection follow at once, without scrolling.
+    // on, the view's current cell follows at once, without scrolling, and no row stays selected.
     int row() const;
     void setRow(int row);
     int col() const;
@@ -87,9 +87,11 @@ protected:
     // Ctrl+C copies the selected rows as tab-separated text; Space and Enter raise KeyPress; other keys as in
     // QTableView (Ctrl+A selects all, a letter moves to the next name starting with it).
     void keyPressEvent(QKeyEvent* event) override;
-    // The keyboard arriving by Tab or a shortcut lands on a row in sight: a current row scrolled out of view
-    // moves to the top visible row.
+    // The keyboard arriving by Tab or a shortcut lands on a row in sight (a current row scrolled out of view
+    // moves to the top visible row), selected unless rows are; selected rows take the highlight colour only
+    // while the grid has the keyboard.
     void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     bool viewportEvent(QEvent* event) override;
     void changeEvent(QEvent* event) override;

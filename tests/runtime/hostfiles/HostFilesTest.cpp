@@ -2,6 +2,7 @@
 // links, whatever bytes their names hold) and in which order, text files read in Windows-1252 with CR or CR LF
 // ending a line and never past their bound, and fixed Windows paths mapped below the program folder.
 #include "TestSupport.h"
+#include "runtime/hostfiles/DataHome.h"
 #include "runtime/hostfiles/FileError.h"
 #include "runtime/hostfiles/FolderListing.h"
 #include "runtime/hostfiles/TextFile.h"
@@ -92,4 +93,28 @@ TEST(HostFiles, DriveCBelowTheProgramFolderWhateverItsName)
     EXPECT_EQ(toHostPath("/opt/tervala", "c:\\My Web Sites\\x"), "/opt/tervala/drive_c/My Web Sites/x");
     EXPECT_EQ(toHostPath("/home/a\\b", "C:\\data\\"), "/home/a\\b/drive_c/data/");
     EXPECT_EQ(toHostPath("/home/C:\\", "C:\\d"), "/home/C:\\/drive_c/d");
+}
+
+// XDG_DATA_HOME as the XDG rules read it: an absolute path is used, a relative one ignored, and bytes that are not
+// UTF-8 are refused rather than mapped onto a folder another such value would share.
+TEST(HostFiles, DataHomeFromXdgDataHome)
+{
+    const std::pair<QByteArray, QString> cases[] = {
+        // XDG_DATA_HOME, data home ("!" and the reason: refused)
+        { "", "/home/ann/.local/share" },
+        { "/srv/data/", "/srv/data" },
+        { "/srv/d\xC3\xA4ta", "/srv/däta" },
+        { "data", "/home/ann/.local/share" },
+        { "./srv", "/home/ann/.local/share" },
+        { "/srv/d\xE4ta", "!XDG_DATA_HOME holds bytes that are not UTF-8; name a folder whose name is UTF-8 text" },
+        { "/srv/\xFF", "!XDG_DATA_HOME holds bytes that are not UTF-8; name a folder whose name is UTF-8 text" },
+    };
+    for (const auto& [variable, expected] : cases) {
+        SCOPED_TRACE(variable.toStdString());
+        try {
+            EXPECT_EQ(dataHome(variable, "/home/ann"), expected);
+        } catch (const FileError& error) {
+            EXPECT_EQ("!" + error.reason(), expected);
+        }
+    }
 }
