@@ -11,6 +11,8 @@
 #include <QTemporaryFile>
 #include <QtDebug>
 
+#include <cerrno>
+#include <cstring>
 #include <unistd.h>
 
 namespace tervala {
@@ -94,8 +96,12 @@ bool copyIfMissing(QIODevice& source, const QString& target)
         if (part.write(buffer, read) != read)
             throw rt::FileError(target, QStringLiteral("Cannot write the copy: ") + part.errorString());
     }
-    if (!part.flush() || ::fsync(part.handle()) != 0)
+    if (!part.flush())
         throw rt::FileError(target, QStringLiteral("Cannot write the copy: ") + part.errorString());
+    // fsync fails past Qt (a full disk may only show here), so its reason comes from errno.
+    if (::fsync(part.handle()) != 0)
+        throw rt::FileError(target,
+                            QStringLiteral("Cannot write the copy: ") + QString::fromLocal8Bit(strerror(errno)));
     // Synced first, so that a crash cannot leave an empty file under the final name. QTemporaryFile renames
     // without replacing, so a file that appeared meanwhile wins and the copy is dropped.
     if (!part.rename(target)) {
