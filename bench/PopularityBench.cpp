@@ -58,14 +58,15 @@ int main(int argc, char* argv[])
     // The browser opens the file at the first tooltip that asks for it.
     timer.start();
     std::unique_ptr<PopularityFile> file = PopularityFile::openIn(folder.path());
-    const QString first = popularityLine(file->history(QStringLiteral("Mary"), Sex::Female), Sex::Female, file->note());
+    const QString first
+        = popularityLine(file->history(QStringLiteral("Mary"), Gender::Female), Gender::Female, file->note());
     const double firstMilliseconds = millisecondsSince(timer);
     std::printf("%-38s %7.3f ms: %s\n", "First tooltip line, opening the file", firstMilliseconds, qPrintable(first));
 
     std::vector<double> lookups;
     for (int round = 0; round < LookupRounds; ++round) {
         for (const char* name : Names) {
-            for (const Sex sex : { Sex::Female, Sex::Male }) {
+            for (const Gender sex : { Gender::Female, Gender::Male }) {
                 timer.start();
                 const QString line = popularityLine(file->history(QString::fromUtf8(name), sex), sex, file->note());
                 lookups.push_back(millisecondsSince(timer));
@@ -80,8 +81,10 @@ int main(int argc, char* argv[])
     for (int run = 0; run < ChartRuns; ++run) {
         const QString name = QString::fromUtf8(Names[run % 2]);
         timer.start();
-        auto* chart
-            = new PopularityChart(name, file->history(name, Sex::Female), file->history(name, Sex::Male), file->note());
+        auto* chart = new PopularityChart(name,
+                                          file->history(name, Gender::Female),
+                                          file->history(name, Gender::Male),
+                                          file->note());
         chart->show();
         settle();
         charts.push_back(millisecondsSince(timer));

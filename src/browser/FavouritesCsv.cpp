@@ -126,7 +126,7 @@ std::vector<Record> parseRecords(const QString& text)
 
 } // namespace
 
-QByteArray writeFavouritesCsv(const std::vector<FavouriteName>& names)
+QByteArray writeFavouritesCsv(const std::vector<NameRow>& names)
 {
     QString text;
     auto appendRecord = [&text](const std::array<QString, 4>& fields) {
@@ -135,12 +135,12 @@ QByteArray writeFavouritesCsv(const std::vector<FavouriteName>& names)
         text += QStringLiteral("\r\n");
     };
     appendRecord(Captions);
-    for (const FavouriteName& name : names)
-        appendRecord({ name.name, name.meaning, name.origin, name.gender });
+    for (const NameRow& name : names)
+        appendRecord({ name.nama, name.arti, name.asal, genderCode(name.jk) });
     return ByteOrderMark + text.toUtf8();
 }
 
-std::vector<FavouriteName> readFavouritesCsv(const QByteArray& bytes)
+std::vector<FavouriteRecord> readFavouritesCsv(const QByteArray& bytes)
 {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = utf8.decode(bytes.startsWith(ByteOrderMark) ? bytes.sliced(ByteOrderMark.size()) : bytes);
@@ -167,7 +167,7 @@ std::vector<FavouriteName> readFavouritesCsv(const QByteArray& bytes)
         fail(header.line, QStringLiteral("the header line has no %1 column").arg(Captions[required]));
     }
 
-    std::vector<FavouriteName> names;
+    std::vector<FavouriteRecord> names;
     for (size_t r = 1; r < records.size(); ++r) {
         const Record& record = records[r];
         if (record.fields.size() != header.fields.size()) {
@@ -177,12 +177,16 @@ std::vector<FavouriteName> readFavouritesCsv(const QByteArray& bytes)
                      .arg(header.fields.size()));
         }
         auto field = [&](Column c) { return columns[c] ? unneutralised(record.fields[*columns[c]]) : QString(); };
-        FavouriteName name { field(NameField), field(MeaningField), field(OriginField), field(GenderField).trimmed() };
-        if (name.name.isEmpty())
+        FavouriteRecord name { { field(NameField), field(MeaningField), field(OriginField) }, true };
+        if (name.row.nama.isEmpty())
             fail(record.line, QStringLiteral("the name is empty"));
-        name.gender = name.gender.toUpper();
-        if (!name.gender.isEmpty() && name.gender != u"M" && name.gender != u"F")
-            fail(record.line, QStringLiteral("the gender \"%1\" is neither M nor F").arg(name.gender));
+        const QString gender = field(GenderField).trimmed().toUpper();
+        if (const std::optional<Gender> jk = genderFromCode(gender))
+            name.row.jk = *jk;
+        else if (gender.isEmpty())
+            name.hasGender = false;
+        else
+            fail(record.line, QStringLiteral("the gender \"%1\" is neither M nor F").arg(gender));
         names.push_back(std::move(name));
     }
     return names;

@@ -5,6 +5,8 @@
 // as OWASP advises against CSV injection; the reader takes the apostrophe off, so the text comes back unchanged.
 #pragma once
 
+#include "namedb/NameRow.h"
+
 #include <QByteArray>
 #include <QString>
 
@@ -13,11 +15,11 @@
 
 namespace tervala {
 
-struct FavouriteName {
-    QString name;
-    QString meaning;
-    QString origin;
-    QString gender; // "M", "F", or empty when the file gives none
+// One record of a favourites file: a name row whose gender the file may leave out; such a record names the name
+// and origin in both lists.
+struct FavouriteRecord {
+    NameRow row;
+    bool hasGender = true;
 };
 
 // A file that is not a favourites file; the message says what is wrong and on which line.
@@ -27,7 +29,7 @@ public:
 };
 
 // The header "Name,Meaning,Origin,Gender" and one record per name, in the given order.
-QByteArray writeFavouritesCsv(const std::vector<FavouriteName>& names);
+QByteArray writeFavouritesCsv(const std::vector<NameRow>& names);
 
 // Reads a file as written above, with LF line ends too and without the byte order mark. Columns are found by
 // their header caption, case-blind and in any order: Name and Origin must be there, Meaning and Gender may be,
@@ -35,6 +37,6 @@ QByteArray writeFavouritesCsv(const std::vector<FavouriteName>& names);
 // header lacks a column (the message says so of a header separated by semicolons), a quoted field is not closed or is
 // followed by more text, a quote stands inside an unquoted field, a record has another number of fields than the
 // header, a name is empty or a gender is not M or F.
-std::vector<FavouriteName> readFavouritesCsv(const QByteArray& bytes);
+std::vector<FavouriteRecord> readFavouritesCsv(const QByteArray& bytes);
 
 } // namespace tervala

@@ -1,41 +1,35 @@
 // Printing goes through QTextDocument, which lays the table out over as many pages as it needs.
 #include "browser/FavouritesPrint.h"
 
+#include <QCoreApplication>
 #include <QPrinter>
 #include <QTextDocument>
 
 namespace tervala {
 
-namespace {
-
-QString genderWord(const QString& gender)
+QString favouritesHtml(const std::vector<NameRow>& names)
 {
-    if (gender == u"M")
-        return QStringLiteral("boy");
-    if (gender == u"F")
-        return QStringLiteral("girl");
-    return {};
-}
-
-} // namespace
-
-QString favouritesHtml(const std::vector<FavouriteName>& names)
-{
-    QString html = QStringLiteral("<h2>Favourite names</h2>"
+    QString html = QStringLiteral("<h2>%1</h2>"
                                   "<table border=\"1\" cellspacing=\"0\" cellpadding=\"4\" width=\"100%\">"
-                                  "<thead><tr><th align=\"left\">Name</th><th align=\"left\">Meaning</th>"
-                                  "<th align=\"left\">Origin</th><th align=\"left\">Gender</th></tr></thead>");
-    for (const FavouriteName& name : names) {
+                                  "<thead><tr><th align=\"left\">%2</th><th align=\"left\">%3</th>"
+                                  "<th align=\"left\">%4</th><th align=\"left\">%5</th></tr></thead>")
+                       .arg(QCoreApplication::translate("FavouritesPrint", "Favourite names"),
+                            QCoreApplication::translate("FavouritesPrint", "Name"),
+                            QCoreApplication::translate("FavouritesPrint", "Meaning"),
+                            QCoreApplication::translate("FavouritesPrint", "Origin"),
+                            QCoreApplication::translate("FavouritesPrint", "Gender"));
+    for (const NameRow& name : names) {
         html += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td><td>%3</td><td>%4</td></tr>")
-                    .arg(name.name.toHtmlEscaped(),
-                         name.meaning.toHtmlEscaped(),
-                         name.origin.toHtmlEscaped(),
-                         genderWord(name.gender));
+                    .arg(name.nama.toHtmlEscaped(),
+                         name.arti.toHtmlEscaped(),
+                         name.asal.toHtmlEscaped(),
+                         name.jk == Gender::Male ? QCoreApplication::translate("FavouritesPrint", "boy")
+                                                 : QCoreApplication::translate("FavouritesPrint", "girl"));
     }
     return html + QStringLiteral("</table>");
 }
 
-void printFavourites(const std::vector<FavouriteName>& names, QPrinter& printer)
+void printFavourites(const std::vector<NameRow>& names, QPrinter& printer)
 {
     QTextDocument document;
     document.setHtml(favouritesHtml(names));

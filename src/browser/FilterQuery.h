@@ -3,6 +3,8 @@
 // trailing blank after the gender condition); they appear verbatim in the SQL trace, so never tidy them.
 #pragma once
 
+#include "namedb/NameRow.h"
+
 #include <QString>
 
 #include <optional>
@@ -10,9 +12,6 @@
 namespace tervala {
 
 enum class SortColumn { None, Name, Meaning, Origin };
-
-// The list a statement selects: the boys' (jk 'M') or the girls' (jk 'F').
-enum class Gender { Male, Female };
 
 // What the filter controls hold at the start of a rebuild. A text filter is present only while its check box is
 // checked, so the text of an unchecked box cannot reach a statement.

@@ -2,6 +2,7 @@
 // and the favourite toggle. The list rebuild itself is in Form1Lists.cpp, the layout in Form1Layout.cpp.
 #include "browser/Form1.h"
 
+#include "browser/FavouriteUndo.h"
 #include "browser/Form1Accessibility.h"
 #include "browser/ListRow.h"
 #include "namedb/ConnectionString.h"
@@ -17,7 +18,7 @@ Form1::Form1(const QString& programFolder, QWidget* parent)
     applyForm1Accessibility(*this);
     connectHandlers();
     connectGridExtras();
-    connectFavouriteUndo();
+    connectFavouriteCollaborators();
     connectHelp();
 }
 
@@ -169,8 +170,7 @@ void Form1::toggleFavourite(rt::FlexGrid* grid)
     connection().execute(sql);
     // The mark flips only once the statement has run, so a failed update leaves it as it was.
     flipMark(grid, row);
-    m_favouriteChanges.push_back({ sql, name, {}, {}, grid, row, m_refreshRequests });
-    m_undoFavourite->setEnabled(true);
+    m_undo->record({ sql, name, {}, {}, grid, row, m_refreshRequests });
 }
 
 void Form1::flipMark(rt::FlexGrid* grid, int row)

@@ -4,6 +4,8 @@
 // toggle or the unload, can run nested inside it; m_refreshRequests makes the older rebuild give up.
 #pragma once
 
+#include "browser/FavouriteChange.h"
+#include "browser/FavouriteStore.h"
 #include "browser/FilterQuery.h"
 #include "runtime/controls/CheckBox.h"
 #include "runtime/controls/ComboBox.h"
@@ -30,7 +32,8 @@ class QMenu;
 
 namespace tervala {
 
-struct FavouriteName;
+class FavouriteUndo;
+class FavouritesTransfer;
 struct ListSide;
 
 class Form1 : public rt::Form {
@@ -171,45 +174,12 @@ private:
     void requestRefresh();
     void toggleFavourite(rt::FlexGrid* grid);
 
-    // Favourite changes that Ctrl+Z takes back, one at a time (Form1Favourites.cpp). Every change flips fav with
-    // one statement, so sending it again reverts it.
-    struct FavouriteChange {
-        QString sql;
-        QString name;
-        QString origin; // empty when every origin of the name changed
-        std::optional<Gender> gender; // none when both genders changed
-        rt::FlexGrid* grid; // the grid and row whose mark flipped with the change; row 0 when no single row did
-        int row;
-        quint64 generation; // m_refreshRequests when made: a newer rebuild may have moved that row
-    };
-    void connectFavouriteUndo();
-    void undoFavouriteChange();
-    // Flips the marks of the rows that show a change: its own row while the grid still holds it, else every row
-    // of the grids of its gender that shows its name (and origin, when it has one).
+    // The marks on screen that show a favourite change (Form1Favourites.cpp): its own row while the grid still
+    // holds it, else every row of the grids of its gender that shows its name (and origin, when it has one).
     void flipMarksOf(const FavouriteChange& change);
     void flipMark(rt::FlexGrid* grid, int row);
-
-    // Favourites that travel (Form1Transfer.cpp): written to a CSV file or printed, and read back from such a file.
-    std::vector<FavouriteName> readFavourites();
-    void exportFavourites();
-    void printFavouriteList();
-    void importFavourites();
-    enum class ImportOutcome { New, AlreadyFavourite, NotFound };
-    struct ImportCounts {
-        int added = 0;
-        int already = 0;
-        QStringList notFound; // "name (origin)"
-        std::vector<FavouriteChange> changes; // of the new ones, in the file's order
-    };
-    // Marks every name in one transaction, with progress shown for a long list. Returns nullopt when the user
-    // cancelled; after a cancel or a failure (DbError thrown) nothing is marked.
-    std::optional<ImportCounts> markImportedFavourites(const std::vector<FavouriteName>& names);
-    // Marks the rows of the name and origin (and gender, when given) as favourites with one statement that flips
-    // them, sent only when none of them is a favourite yet; a new mark adds its change, which can be taken back
-    // like a toggle, to counts.
-    ImportOutcome importFavourite(const FavouriteName& imported, ImportCounts& counts);
-    // Ends the open transaction after a failed statement; none may be open any more.
-    void rollBackAfterFailure();
+    void connectFavouriteCollaborators();
+    void showImportedMarks(const std::vector<ImportCounts::Mark>& marks);
 
     // F1's help, the about box and Ctrl+Q (Form1Help.cpp).
     void connectHelp();
@@ -237,8 +207,8 @@ private:
     quint64 m_refreshRequests = 0;
     std::vector<ToolTipLines> m_toolTipLines;
     std::vector<MenuEntries> m_menuEntries;
-    std::vector<FavouriteChange> m_favouriteChanges; // the latest last
-    QAction* m_undoFavourite;
+    FavouriteUndo* m_undo = nullptr;
+    FavouritesTransfer* m_transfer = nullptr;
 };
 
 } // namespace tervala

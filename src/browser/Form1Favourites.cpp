@@ -1,44 +1,31 @@
-// Taking favourite changes back: Ctrl+Z sends the latest change's statement again, which flips the same rows back,
-// and flips the marks that showed it. Changes are taken back one at a time, the latest first.
+// The window's side of favourite changes: Ctrl+Z sends the latest change's statement again, which flips the same
+// rows back, and the marks that showed it flip too; an import's marks appear once it has committed.
+#include "browser/FavouriteUndo.h"
+#include "browser/FavouritesTransfer.h"
 #include "browser/Form1.h"
 #include "browser/ListRow.h"
 
-#include <QAction>
-
 namespace tervala {
 
-namespace {
-
-bool sameText(const QString& a, const QString& b)
+void Form1::connectFavouriteCollaborators()
 {
-    // The database compares names and origins without regard to case, so the marks follow it.
-    return a.compare(b, Qt::CaseInsensitive) == 0;
+    m_undo = new FavouriteUndo(this, [this](const FavouriteChange& change) {
+        connection().execute(change.sql);
+        flipMarksOf(change);
+    });
+    m_transfer = new FavouritesTransfer(
+        this,
+        [this]() -> rt::Connection& { return connection(); },
+        [this](const std::vector<ImportCounts::Mark>& marks) { showImportedMarks(marks); });
 }
 
-} // namespace
-
-void Form1::connectFavouriteUndo()
+void Form1::showImportedMarks(const std::vector<ImportCounts::Mark>& marks)
 {
-    m_undoFavourite = new QAction(tr("&Undo Favourite Change"), this);
-    m_undoFavourite->setObjectName(QStringLiteral("undoFavourite"));
-    // A text box with the keyboard keeps Ctrl+Z for its own text.
-    m_undoFavourite->setShortcut(QKeySequence::Undo);
-    m_undoFavourite->setShortcutContext(Qt::WindowShortcut);
-    m_undoFavourite->setEnabled(false);
-    addAction(m_undoFavourite);
-    connect(m_undoFavourite, &QAction::triggered, this, [this] { rt::runGuarded([this] { undoFavouriteChange(); }); });
-}
-
-void Form1::undoFavouriteChange()
-{
-    if (m_favouriteChanges.empty())
-        return;
-    const FavouriteChange change = m_favouriteChanges.back();
-    connection().execute(change.sql);
-    // Taken off only once its statement has run: a failed undo can be tried again.
-    m_favouriteChanges.pop_back();
-    m_undoFavourite->setEnabled(!m_favouriteChanges.empty());
-    flipMarksOf(change);
+    for (const ImportCounts::Mark& mark : marks) {
+        const FavouriteChange change { mark.sql, mark.name, mark.origin, mark.gender, nullptr, 0, m_refreshRequests };
+        flipMarksOf(change);
+        m_undo->record(change);
+    }
 }
 
 void Form1::flipMarksOf(const FavouriteChange& change)
@@ -51,11 +38,8 @@ void Form1::flipMarksOf(const FavouriteChange& change)
     }
     const std::pair<rt::FlexGrid*, Gender> grids[] = { { flex1, Gender::Male }, { flex2, Gender::Female } };
     for (const auto& [grid, gender] : grids) {
-        if (change.gender && *change.gender != gender)
-            continue;
         for (int row = 1; row < grid->rows(); ++row) {
-            if (sameText(grid->textMatrix(row, NameColumn), change.name)
-                && (change.origin.isEmpty() || sameText(grid->textMatrix(row, OriginColumn), change.origin)))
+            if (rowShowsChange(change, gender, grid->textMatrix(row, NameColumn), grid->textMatrix(row, OriginColumn)))
                 flipMark(grid, row);
         }
     }

@@ -1,6 +1,8 @@
 // What the two name grids offer beyond clicks: the keyboard toggle, tooltips and the context menu of a row, with
 // the extension points that add tooltip lines and menu entries. Every action that changes a favourite goes
 // through toggleFavourite, so it sends the same one statement as a click.
+#include "browser/FavouriteUndo.h"
+#include "browser/FavouritesTransfer.h"
 #include "browser/Form1.h"
 #include "browser/ListRow.h"
 
@@ -96,11 +98,11 @@ std::unique_ptr<QMenu> Form1::createGridMenu(rt::FlexGrid* grid)
         showNamesOfOrigin(origin);
     })->setEnabled(onName && Combo1->findText(cell.origin) >= 0);
 
-    menu->addAction(m_undoFavourite);
+    menu->addAction(m_undo->action());
     menu->addSeparator();
-    add("exportFavourites", tr("&Export Favourites…"), [this] { exportFavourites(); });
-    add("printFavourites", tr("&Print Favourites…"), [this] { printFavouriteList(); });
-    add("importFavourites", tr("&Import Favourites…"), [this] { importFavourites(); });
+    add("exportFavourites", tr("&Export Favourites…"), [this] { m_transfer->exportFavourites(); });
+    add("printFavourites", tr("&Print Favourites…"), [this] { m_transfer->printFavouriteList(); });
+    add("importFavourites", tr("&Import Favourites…"), [this] { m_transfer->importFavourites(); });
 
     if (onName && !m_menuEntries.empty()) {
         menu->addSeparator();

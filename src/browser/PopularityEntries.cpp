@@ -3,6 +3,7 @@
 #include "browser/PopularityEntries.h"
 
 #include "browser/Form1.h"
+#include "browser/ListRow.h"
 #include "browser/PopularityChart.h"
 #include "popularity/PopularityFile.h"
 #include "popularity/PopularityText.h"
@@ -18,13 +19,6 @@
 namespace tervala {
 
 namespace {
-
-constexpr int NameColumn = 0;
-
-Sex sexOf(Gender gender)
-{
-    return gender == Gender::Female ? Sex::Female : Sex::Male;
-}
 
 // popularity.db of one folder, opened at the first request that finds it.
 class PopularitySource {
@@ -60,10 +54,10 @@ void addPopularityEntries(Form1& browser, const QString& programFolder)
             PopularityFile* file = source->file();
             if (!file)
                 return {};
-            const Sex sex = sexOf(cell.gender);
-            const NameRecord record = file->record(cell.name, sex);
+            const Gender gender = cell.gender;
+            const NameRecord record = file->record(cell.name, gender);
             return { popularityLine(record.years,
-                                    sex,
+                                    gender,
                                     file->note(),
                                     record.spelling == cell.name ? QString() : record.spelling) };
         } catch (const rt::DbError& error) {
@@ -87,8 +81,8 @@ void addPopularityEntries(Form1& browser, const QString& programFolder)
                 QList<YearCount> boys;
                 // A file damaged since it was opened is reported here, and the window goes on without a chart.
                 try {
-                    girls = file->record(name, Sex::Female).years;
-                    boys = file->record(name, Sex::Male).years;
+                    girls = file->record(name, Gender::Female).years;
+                    boys = file->record(name, Gender::Male).years;
                 } catch (const rt::DbError& error) {
                     rt::tell(&browser,
                              QObject::tr("Popularity over time"),

@@ -25,18 +25,18 @@ std::unique_ptr<PopularityFile> PopularityFile::openIn(const QString& folder)
     return file;
 }
 
-QList<YearCount> PopularityFile::history(const QString& name, Sex sex)
+QList<YearCount> PopularityFile::history(const QString& name, Gender sex)
 {
     rt::Recordset rows = m_connection.execute(
         QStringLiteral("select year, births, rank from births where name = ucase(?) and sex = ? order by year"),
-        { name, sexCode(sex) });
+        { name, genderCode(sex) });
     QList<YearCount> years;
     for (; !rows.eof(); rows.moveNext())
         years.append({ rows.field(0).toInt(), rows.field(1).toLongLong(), rows.field(2).toInt() });
     return years;
 }
 
-NameRecord PopularityFile::record(const QString& name, Sex sex)
+NameRecord PopularityFile::record(const QString& name, Gender sex)
 {
     QList<YearCount> years = history(name, sex);
     const QString plain = withoutAccents(name);
@@ -56,11 +56,6 @@ QString withoutAccents(const QString& text)
             plain += c;
     }
     return plain.normalized(QString::NormalizationForm_C);
-}
-
-QString sexCode(Sex sex)
-{
-    return sex == Sex::Female ? QStringLiteral("F") : QStringLiteral("M");
 }
 
 } // namespace tervala

@@ -4,6 +4,7 @@
 // name without its accents, since the US records spell every name in plain ASCII letters.
 #pragma once
 
+#include "namedb/NameRow.h"
 #include "runtime/database/Connection.h"
 
 #include <QList>
@@ -14,9 +15,6 @@
 namespace tervala {
 
 inline const QString PopularityFileName = QStringLiteral("popularity.db");
-
-// The sex of the recorded births, stored as "F" and "M" as the browser stores a name's gender.
-enum class Sex { Female, Male };
 
 // One recorded year of one name and sex. rank: 1 for the name given most often that year to that sex.
 struct YearCount {
@@ -50,10 +48,10 @@ public:
     const PopularityNote& note() const { return m_note; }
 
     // The recorded years of name for sex, oldest first; empty when the name was never recorded for it.
-    QList<YearCount> history(const QString& name, Sex sex);
+    QList<YearCount> history(const QString& name, Gender sex);
     // The recorded years of name for sex under name itself or, when it has none but the name has accents, under
     // withoutAccents(name) (Adèle is found as Adele). spelling is the one they were found under, else name.
-    NameRecord record(const QString& name, Sex sex);
+    NameRecord record(const QString& name, Gender sex);
 
 private:
     PopularityFile() = default;
@@ -61,9 +59,6 @@ private:
     rt::Connection m_connection;
     PopularityNote m_note;
 };
-
-// "F" or "M".
-QString sexCode(Sex sex);
 
 // text with its accents and other combining marks dropped: "Zoë" gives "Zoe", "José" "Jose".
 QString withoutAccents(const QString& text);

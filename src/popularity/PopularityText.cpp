@@ -18,9 +18,9 @@ QString birthsText(qint64 births)
     return births == 1 ? QStringLiteral("1 birth") : grouped(births) + QStringLiteral(" births");
 }
 
-QString namesOf(Sex sex)
+QString namesOf(Gender sex)
 {
-    return sex == Sex::Female ? QStringLiteral("girls' names") : QStringLiteral("boys' names");
+    return sex == Gender::Female ? QStringLiteral("girls' names") : QStringLiteral("boys' names");
 }
 
 const YearCount* findYear(const QList<YearCount>& history, int year)
@@ -33,7 +33,7 @@ const YearCount* findYear(const QList<YearCount>& history, int year)
 } // namespace
 
 QString
-popularityLine(const QList<YearCount>& history, Sex sex, const PopularityNote& note, const QString& recordSpelling)
+popularityLine(const QList<YearCount>& history, Gender sex, const PopularityNote& note, const QString& recordSpelling)
 {
     const QString spelling
         = recordSpelling.isEmpty() ? QString() : QStringLiteral("; the US record spells it %1").arg(recordSpelling);

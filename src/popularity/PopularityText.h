@@ -15,7 +15,7 @@ namespace tervala {
 // year's names, or not among the recorded names at all. A recordSpelling (not empty) other than the name's own
 // is told at the end: "; the US record spells it Adele".
 QString popularityLine(const QList<YearCount>& history,
-                       Sex sex,
+                       Gender sex,
                        const PopularityNote& note,
                        const QString& recordSpelling = {});
 

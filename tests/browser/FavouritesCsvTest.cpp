@@ -16,8 +16,9 @@ namespace {
 QStringList read(const QByteArray& bytes)
 {
     QStringList names;
-    for (const FavouriteName& n : readFavouritesCsv(bytes))
-        names << QStringList { n.name, n.meaning, n.origin, n.gender }.join('|');
+    for (const FavouriteRecord& n : readFavouritesCsv(bytes))
+        names << QStringList { n.row.nama, n.row.arti, n.row.asal, n.hasGender ? genderCode(n.row.jk) : QString() }
+                     .join('|');
     return names;
 }
 
@@ -25,10 +26,10 @@ QStringList read(const QByteArray& bytes)
 
 TEST(FavouritesCsv, QuotesOnlyWhatNeedsItAndReadsItBack)
 {
-    const QByteArray csv = writeFavouritesCsv({ { "O'Neil", "champion", "Irish", "M" },
-                                                { "Zoë", "life, \"zest\"", "Greek", "F" },
-                                                { "Ariel", "lion\r\nof God", "Hebrew", "F" },
-                                                { "Anna", "", "", "F" } });
+    const QByteArray csv = writeFavouritesCsv({ { "O'Neil", "champion", "Irish", Gender::Male },
+                                                { "Zoë", "life, \"zest\"", "Greek", Gender::Female },
+                                                { "Ariel", "lion\r\nof God", "Hebrew", Gender::Female },
+                                                { "Anna", "", "", Gender::Female } });
     EXPECT_EQ(csv,
               QByteArray("\xEF\xBB\xBF")
                   + QString("Name,Meaning,Origin,Gender\r\nO'Neil,champion,Irish,M\r\nZoë,\"life, \"\"zest\"\"\",Greek,"
@@ -66,12 +67,12 @@ TEST(FavouritesCsv, NeutralisesFormulaFieldsAndReadsThemBackUnchanged)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text.toStdString());
-        const QByteArray csv = writeFavouritesCsv({ { c.text, c.text, "Irish", "F" } });
+        const QByteArray csv = writeFavouritesCsv({ { c.text, c.text, "Irish", Gender::Female } });
         EXPECT_EQ(csv.split('\n').value(1), c.written + "," + c.written + ",Irish,F\r");
-        const std::vector<FavouriteName> names = readFavouritesCsv(csv);
+        const std::vector<FavouriteRecord> names = readFavouritesCsv(csv);
         ASSERT_EQ(names.size(), 1u);
-        EXPECT_EQ(names[0].name, c.text);
-        EXPECT_EQ(names[0].meaning, c.text);
+        EXPECT_EQ(names[0].row.nama, c.text);
+        EXPECT_EQ(names[0].row.arti, c.text);
     }
 }
 

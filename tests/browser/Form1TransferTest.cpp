@@ -52,11 +52,10 @@ TEST_F(Form1Transfer, ExportAndPrintTheStoredFavourites)
     QFile csv(m_traceDir.filePath("ours.csv"));
     EXPECT_EQ(trigger("exportFavourites", "ours"), QStringList { "2 favourites written to " + csv.fileName() + "." });
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
-    const std::vector<FavouriteName> names = readFavouritesCsv(csv.readAll());
+    const std::vector<FavouriteRecord> names = readFavouritesCsv(csv.readAll());
     ASSERT_EQ(names.size(), 2u);
-    EXPECT_EQ(names[0].name + "|" + names[0].meaning + "|" + names[0].origin + "|" + names[0].gender,
-              QString("A'isha|alive|Arabic|F"));
-    EXPECT_EQ(names[1].meaning, LongMeaning);
+    EXPECT_EQ(names[0].row, (NameRow { "A'isha", "alive", "Arabic", Gender::Female }));
+    EXPECT_EQ(names[1].row.arti, LongMeaning);
 
     EXPECT_EQ(trigger("printFavourites", "favourites.pdf"), QStringList());
     QFile pdf(m_fileName);
@@ -164,7 +163,8 @@ TEST_F(Form1Transfer, AnImportMarksAllNamesOrNone)
 
 TEST(FavouritesPrint, ListsEveryNameWithItsTextEscaped)
 {
-    const QString html = favouritesHtml({ { "<Zoë>", "life & more", "Greek", "F" }, { "Adam", "", "Hebrew", "M" } });
+    const QString html = favouritesHtml(
+        { { "<Zoë>", "life & more", "Greek", Gender::Female }, { "Adam", "", "Hebrew", Gender::Male } });
     EXPECT_TRUE(html.contains("<td><b>&lt;Zoë&gt;</b></td><td>life &amp; more</td><td>Greek</td><td>girl</td>"));
     EXPECT_TRUE(html.contains("<td><b>Adam</b></td><td></td><td>Hebrew</td><td>boy</td>"));
 }

@@ -34,24 +34,24 @@ TEST_F(PopularityImport, StoresEveryRowAndReadsItBack)
     const PopularityNote& note = file->note();
     EXPECT_EQ(QString("%1 %2 %3-%4").arg(note.source).arg(note.rows).arg(note.firstYear).arg(note.lastYear),
               "us.sqlite 11 2022-2024");
-    const std::tuple<QString, Sex, QList<YearCount>> cases[] = {
-        { "JorDAN", Sex::Male, { { 2022, 900, 40 }, { 2024, 1200, 33 } } },
-        { "jordan", Sex::Female, { { 2023, 80, 300 }, { 2024, 95, 280 } } },
-        { "Mary", Sex::Female, { { 2022, 5000, 2 }, { 2023, 6000, 1 }, { 2024, 4000, 3 } } },
-        { "ZOË", Sex::Female, { { 2022, 12, 900 }, { 2024, 20, 700 } } },
-        { "Zoe", Sex::Female, {} },
-        { "O'Neil", Sex::Male, {} },
+    const std::tuple<QString, Gender, QList<YearCount>> cases[] = {
+        { "JorDAN", Gender::Male, { { 2022, 900, 40 }, { 2024, 1200, 33 } } },
+        { "jordan", Gender::Female, { { 2023, 80, 300 }, { 2024, 95, 280 } } },
+        { "Mary", Gender::Female, { { 2022, 5000, 2 }, { 2023, 6000, 1 }, { 2024, 4000, 3 } } },
+        { "ZOË", Gender::Female, { { 2022, 12, 900 }, { 2024, 20, 700 } } },
+        { "Zoe", Gender::Female, {} },
+        { "O'Neil", Gender::Male, {} },
     };
     for (const auto& [name, sex, years] : cases)
         EXPECT_EQ(file->history(name, sex), years) << name.toStdString();
     // An accented name without a record of its own is found without its accents; one with its own keeps it.
-    const std::tuple<QString, Sex, QString> records[] = {
+    const std::tuple<QString, Gender, QString> records[] = {
         // name, sex, "spelling: years"
-        { "Märy", Sex::Female, "Mary: 2022 2023 2024" },
-        { "Zoë", Sex::Female, "Zoë: 2022 2024" },
-        { "Zoe", Sex::Female, "Zoe: " },
-        { "Jördan", Sex::Female, "Jordan: 2023 2024" },
-        { "Ädä", Sex::Male, "Ädä: " },
+        { "Märy", Gender::Female, "Mary: 2022 2023 2024" },
+        { "Zoë", Gender::Female, "Zoë: 2022 2024" },
+        { "Zoe", Gender::Female, "Zoe: " },
+        { "Jördan", Gender::Female, "Jordan: 2023 2024" },
+        { "Ädä", Gender::Male, "Ädä: " },
     };
     for (const auto& [name, sex, expected] : records) {
         const NameRecord record = file->record(name, sex);
@@ -64,7 +64,7 @@ TEST_F(PopularityImport, StoresEveryRowAndReadsItBack)
     // A second import replaces the file whole.
     writeSourceFile(path("us.sqlite"), { { 7, "eve", "F", 10, 9, 1999 } });
     import("us.sqlite");
-    EXPECT_EQ(PopularityFile::openIn(m_dir.path())->history("jordan", Sex::Male), QList<YearCount>());
+    EXPECT_EQ(PopularityFile::openIn(m_dir.path())->history("jordan", Gender::Male), QList<YearCount>());
     EXPECT_EQ(files(), QStringList({ "popularity.db", "us.sqlite" }));
 
     writeSourceFile(path("popularity.db"), SampleRows);
@@ -140,10 +140,10 @@ TEST_F(PopularityImport, ReadsSparseAndExtremeIdsInSlicesOfRows)
     EXPECT_EQ(lines.filter("Read "), QStringList({ "Read 96%", "Read 100%" }));
     const auto file = PopularityFile::openIn(m_dir.path());
     EXPECT_EQ(file->note().rows, 260002);
-    const std::tuple<QString, Sex, QList<YearCount>> cases[] = {
-        { "least", Sex::Male, { { 1880, 5, 1 } } },          { "n1", Sex::Female, { { 2000, 1, 1 } } },
-        { "n250000", Sex::Female, { { 2000, 250000, 1 } } }, { "n260000", Sex::Female, { { 2000, 260000, 1 } } },
-        { "most", Sex::Male, { { 2024, 6, 2 } } },
+    const std::tuple<QString, Gender, QList<YearCount>> cases[] = {
+        { "least", Gender::Male, { { 1880, 5, 1 } } },          { "n1", Gender::Female, { { 2000, 1, 1 } } },
+        { "n250000", Gender::Female, { { 2000, 250000, 1 } } }, { "n260000", Gender::Female, { { 2000, 260000, 1 } } },
+        { "most", Gender::Male, { { 2024, 6, 2 } } },
     };
     for (const auto& [name, sex, years] : cases)
         EXPECT_EQ(file->history(name, sex), years) << name.toStdString();

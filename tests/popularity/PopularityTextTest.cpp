@@ -16,13 +16,13 @@ const QList<YearCount> Boys = { { 2021, 100, 1 }, { 2022, 300, 1 }, { 2023, 300,
 
 TEST(PopularityText, PeakIsTheBestRankThenTheMostBirths)
 {
-    EXPECT_EQ(popularityLine(Boys, Sex::Male, { "us", 4, 2021, 2025 }),
+    EXPECT_EQ(popularityLine(Boys, Gender::Male, { "us", 4, 2021, 2025 }),
               QString("US: #2 of boys' names in 2025 (1 birth); most popular in 2022, #1"));
     EXPECT_EQ(yearReadout(2025, {}, Boys), QString("2025: girls not recorded, boys #2 (1 birth)"));
-    EXPECT_EQ(popularityLine(Boys, Sex::Male, { "us", 4, 2021, 2024 }, "Jose"),
+    EXPECT_EQ(popularityLine(Boys, Gender::Male, { "us", 4, 2021, 2024 }, "Jose"),
               QString("US: not among boys' names in 2024; most popular in 2022, #1; the US record spells it Jose"));
     EXPECT_EQ(
-        popularityLine(Boys, Sex::Male, { "us", 4, 2021, 2025 }, "Jose"),
+        popularityLine(Boys, Gender::Male, { "us", 4, 2021, 2025 }, "Jose"),
         QString("US: #2 of boys' names in 2025 (1 birth); most popular in 2022, #1; the US record spells it Jose"));
 }
 
