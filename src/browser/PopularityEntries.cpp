@@ -12,6 +12,7 @@
 #include "runtime/database/DbError.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 
 #include <memory>
@@ -61,7 +62,8 @@ void addPopularityEntries(Form1& browser, const QString& programFolder)
                                     file->note(),
                                     record.spelling == cell.name ? QString() : record.spelling) };
         } catch (const rt::DbError& error) {
-            return { QObject::tr("US: %1 cannot be read: %2").arg(PopularityFileName, error.message()) };
+            return { QCoreApplication::translate("PopularityEntries", "US: %1 cannot be read: %2")
+                         .arg(PopularityFileName, error.message()) };
         }
     });
 
@@ -72,7 +74,7 @@ void addPopularityEntries(Form1& browser, const QString& programFolder)
         } catch (const rt::DbError&) {
             return; // the name's tooltip tells why; the menu offers no chart of a file it cannot read
         }
-        QAction* entry = menu.addAction(QObject::tr("&Popularity over time…"));
+        QAction* entry = menu.addAction(QCoreApplication::translate("PopularityEntries", "&Popularity over time…"));
         entry->setObjectName(QStringLiteral("popularityChart"));
         QObject::connect(entry, &QAction::triggered, &browser, [source, &browser, name = cell.name] {
             rt::runGuarded([&] {
@@ -85,8 +87,9 @@ void addPopularityEntries(Form1& browser, const QString& programFolder)
                     boys = file->record(name, Gender::Male).years;
                 } catch (const rt::DbError& error) {
                     rt::tell(&browser,
-                             QObject::tr("Popularity over time"),
-                             QObject::tr("US: %1 cannot be read: %2").arg(PopularityFileName, error.message()),
+                             QCoreApplication::translate("PopularityEntries", "Popularity over time"),
+                             QCoreApplication::translate("PopularityEntries", "US: %1 cannot be read: %2")
+                                 .arg(PopularityFileName, error.message()),
                              true);
                     return;
                 }

@@ -5,6 +5,7 @@
 #include "namedb/SampleNames.h"
 #include "runtime/hostfiles/FileError.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -25,10 +26,10 @@ const QString DataFolderName = QStringLiteral("tervala");
 void requireWritableFolder(const QString& folder)
 {
     if (!QDir().mkpath(folder))
-        throw rt::FileError(folder, QStringLiteral("Cannot create the data folder"));
+        throw rt::FileError(folder, QCoreApplication::translate("ProgramFolder", "Cannot create the data folder"));
     const QFileInfo info(folder);
     if (!info.isDir() || !info.isWritable())
-        throw rt::FileError(folder, QStringLiteral("Cannot write in the data folder"));
+        throw rt::FileError(folder, QCoreApplication::translate("ProgramFolder", "Cannot write in the data folder"));
 }
 
 // Carries the names a newer package brings into the user's existing name database. A failure only postpones
@@ -90,24 +91,33 @@ bool copyIfMissing(QIODevice& source, const QString& target)
     for (;;) {
         const qint64 read = source.read(buffer, sizeof buffer);
         if (read < 0)
-            throw rt::FileError(target, QStringLiteral("Cannot read the file to copy: ") + source.errorString());
+            throw rt::FileError(target,
+                                QCoreApplication::translate("ProgramFolder", "Cannot read the file to copy: ")
+                                    + source.errorString());
         if (read == 0)
             break;
         if (part.write(buffer, read) != read)
-            throw rt::FileError(target, QStringLiteral("Cannot write the copy: ") + part.errorString());
+            throw rt::FileError(target,
+                                QCoreApplication::translate("ProgramFolder", "Cannot write the copy: ")
+                                    + part.errorString());
     }
     if (!part.flush())
-        throw rt::FileError(target, QStringLiteral("Cannot write the copy: ") + part.errorString());
+        throw rt::FileError(target,
+                            QCoreApplication::translate("ProgramFolder", "Cannot write the copy: ")
+                                + part.errorString());
     // fsync fails past Qt (a full disk may only show here), so its reason comes from errno.
     if (::fsync(part.handle()) != 0)
         throw rt::FileError(target,
-                            QStringLiteral("Cannot write the copy: ") + QString::fromLocal8Bit(strerror(errno)));
+                            QCoreApplication::translate("ProgramFolder", "Cannot write the copy: ")
+                                + QString::fromLocal8Bit(strerror(errno)));
     // Synced first, so that a crash cannot leave an empty file under the final name. QTemporaryFile renames
     // without replacing, so a file that appeared meanwhile wins and the copy is dropped.
     if (!part.rename(target)) {
         if (QFileInfo::exists(target))
             return false;
-        throw rt::FileError(target, QStringLiteral("Cannot rename the copy: ") + part.errorString());
+        throw rt::FileError(target,
+                            QCoreApplication::translate("ProgramFolder", "Cannot rename the copy: ")
+                                + part.errorString());
     }
     part.setAutoRemove(false);
     return true;

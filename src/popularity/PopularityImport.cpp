@@ -11,6 +11,7 @@
 #include "runtime/database/DbError.h"
 #include "runtime/hostfiles/FileError.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -18,7 +19,9 @@
 #include <QLockFile>
 #include <QStorageInfo>
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <unistd.h>
@@ -49,7 +52,7 @@ const QString Schema[] = {
 
 QString grouped(qint64 number)
 {
-    return QLocale(QLocale::English, QLocale::UnitedStates).toString(number);
+    return QLocale().toString(number);
 }
 
 // Removes the temporary file unless the import has renamed it; the connection must be closed first.
@@ -66,12 +69,14 @@ void attachSource(rt::Connection& connection, const QString& sourcePath)
     if (!QFileInfo(sourcePath).isFile() || !file.open(QIODevice::ReadOnly)) {
         // A name given with bytes that are not UTF-8 reaches the program with them replaced: it cannot be opened.
         if (sourcePath.contains(QChar::ReplacementCharacter))
-            throw rt::FileError(sourcePath,
-                                QStringLiteral("The file name holds bytes that are not UTF-8; rename the file"));
-        throw rt::FileError(sourcePath, QStringLiteral("No such file"));
+            throw rt::FileError(
+                sourcePath,
+                QCoreApplication::translate("PopularityImport",
+                                            "The file name holds bytes that are not UTF-8; rename the file"));
+        throw rt::FileError(sourcePath, QCoreApplication::translate("PopularityImport", "No such file"));
     }
     if (file.read(SqliteHeader.size()) != SqliteHeader)
-        throw rt::FileError(sourcePath, QStringLiteral("Not an SQLite database file"));
+        throw rt::FileError(sourcePath, QCoreApplication::translate("PopularityImport", "Not an SQLite database file"));
     connection.execute(QStringLiteral("attach database ? as source"), { sourcePath });
 
     QStringList present;
@@ -80,7 +85,9 @@ void attachSource(rt::Connection& connection, const QString& sourcePath)
     for (; !columns.eof(); columns.moveNext())
         present.append(columns.field(0).toString().toLower());
     if (present.isEmpty())
-        throw rt::FileError(sourcePath, QStringLiteral("No table %1 in the file").arg(SourceTable));
+        throw rt::FileError(
+            sourcePath,
+            QCoreApplication::translate("PopularityImport", "No table %1 in the file").arg(SourceTable));
     QStringList missing;
     for (const QString& column : SourceColumns) {
         if (!present.contains(column))
@@ -88,14 +95,15 @@ void attachSource(rt::Connection& connection, const QString& sourcePath)
     }
     if (!missing.isEmpty())
         throw rt::FileError(sourcePath,
-                            QStringLiteral("The table %1 lacks the column(s) %2").arg(SourceTable, missing.join(", ")));
+                            QCoreApplication::translate("PopularityImport", "The table %1 lacks the column(s) %2")
+                                .arg(SourceTable, missing.join(", ")));
 }
 
 void syncToDisk(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly) || ::fsync(file.handle()) != 0)
-        throw rt::FileError(path, QStringLiteral("Cannot be written to disk"));
+        throw rt::FileError(path, QCoreApplication::translate("PopularityImport", "Cannot be written to disk"));
 }
 
 // Writes the import into the file temporaryName of folder, an empty database, and returns its note.
@@ -117,17 +125,24 @@ PopularityNote writePopularityFile(const QString& sourcePath,
                                             "sum(typeof(id) <> 'integer') from source.usNameData"));
     note.rows = extent.field(0).toLongLong();
     if (note.rows == 0)
-        throw rt::FileError(sourcePath, QStringLiteral("The table %1 holds no rows").arg(SourceTable));
+        throw rt::FileError(
+            sourcePath,
+            QCoreApplication::translate("PopularityImport", "The table %1 holds no rows").arg(SourceTable));
     // Such a row would be left out of every slice, yet counted in the note.
-    if (const qint64 badIds = extent.field(5).toLongLong(); badIds > 0)
+    if (const qint64 badIds = extent.field(5).toLongLong(); badIds > 0) {
+        const int count = int(std::min(badIds, qint64(INT_MAX)));
         throw rt::FileError(sourcePath,
-                            QStringLiteral("%1 row(s) of the table %2 have an id that is not an integer")
-                                .arg(grouped(badIds), SourceTable));
+                            QCoreApplication::translate("PopularityImport",
+                                                        "%Ln row(s) of the table %1 have an id that is not an integer",
+                                                        nullptr,
+                                                        count)
+                                .arg(SourceTable));
+    }
     const qint64 firstId = extent.field(1).toLongLong();
     const qint64 lastId = extent.field(2).toLongLong();
     note.firstYear = extent.field(3).toInt();
     note.lastYear = extent.field(4).toInt();
-    progress(QStringLiteral("Importing %1 rows of %2, years %3 to %4")
+    progress(QCoreApplication::translate("PopularityImport", "Importing %1 rows of %2, years %3 to %4")
                  .arg(grouped(note.rows), note.source)
                  .arg(note.firstYear)
                  .arg(note.lastYear));
@@ -144,12 +159,12 @@ PopularityNote writePopularityFile(const QString& sourcePath,
                                           "from source.usNameData where id between ? and ?"),
                            { low, high });
         const qint64 read = connection.execute(QStringLiteral("select count(*) from staging")).field(0).toLongLong();
-        progress(QStringLiteral("Read %1%").arg(read * 100 / note.rows));
+        progress(QCoreApplication::translate("PopularityImport", "Read %1%").arg(read * 100 / note.rows));
         if (high == lastId)
             break;
         low = high + 1;
     }
-    progress(QStringLiteral("Sorting by name and writing %1").arg(PopularityFileName));
+    progress(QCoreApplication::translate("PopularityImport", "Sorting by name and writing %1").arg(PopularityFileName));
     connection.execute(QStringLiteral("insert into births select name, sex, year, births, rank from staging "
                                       "order by name, sex, year"));
     connection.execute(QStringLiteral("insert into about values(?, ?, ?, ?)"),
@@ -162,12 +177,12 @@ PopularityNote writePopularityFile(const QString& sourcePath,
 QString lockFailureReason(QLockFile::LockError error, qint64 bytesAvailable)
 {
     if (error == QLockFile::LockFailedError)
-        return QStringLiteral("Another import of popularity data is writing");
+        return QCoreApplication::translate("PopularityImport", "Another import of popularity data is writing");
     if (bytesAvailable == 0)
-        return QStringLiteral("No space left on the device of the folder");
+        return QCoreApplication::translate("PopularityImport", "No space left on the device of the folder");
     if (error == QLockFile::PermissionError)
-        return QStringLiteral("Cannot write in the folder");
-    return QStringLiteral("Cannot make a file in the folder");
+        return QCoreApplication::translate("PopularityImport", "Cannot write in the folder");
+    return QCoreApplication::translate("PopularityImport", "Cannot make a file in the folder");
 }
 
 PopularityNote importPopularity(const QString& sourcePath, const QString& folder, const ImportProgress& progress)
@@ -196,14 +211,16 @@ PopularityNote importPopularity(const QString& sourcePath, const QString& folder
         // folder is named when its own device is the one that is full.
         if (error.code() != SqliteFull || QStorageInfo(folder).bytesAvailable() >= NearlyFullBytes)
             throw;
-        throw rt::FileError(folder, QStringLiteral("No space left on the device of the folder"));
+        throw rt::FileError(
+            folder,
+            QCoreApplication::translate("PopularityImport", "No space left on the device of the folder"));
     }
 
     syncToDisk(temporary.path);
     // rename(2) replaces the old file in one step: a reader sees the old file or the new one, never a mix.
     if (std::rename(QFile::encodeName(temporary.path).constData(), QFile::encodeName(finalPath).constData()) != 0)
         throw rt::FileError(finalPath, QString::fromLocal8Bit(std::strerror(errno)));
-    progress(QStringLiteral("Done: %1").arg(QDir::toNativeSeparators(finalPath)));
+    progress(QCoreApplication::translate("PopularityImport", "Done: %1").arg(QDir::toNativeSeparators(finalPath)));
     return note;
 }
 

@@ -1,5 +1,6 @@
 // The plain-words lines that show a name's popularity: the tooltip line of a name cell and the chart's readout
-// of one year. Values in, text out; births are written with thousands separators ("2,345").
+// of one year. Values in, text out, in the user's language; numbers with the locale's thousands separators
+// ("2,345" in English).
 #pragma once
 
 #include "popularity/PopularityFile.h"

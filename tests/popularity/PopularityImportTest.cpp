@@ -103,9 +103,9 @@ TEST_F(PopularityImport, AFailedImportLeavesTheOldFileAndNoOtherFile)
         { "columns", "The table usNameData lacks the column(s) births, rank" },
         { "empty", "The table usNameData holds no rows" },
         { "twice", {} }, // found only when the rows are written
-        { "null", "1 row(s) of the table usNameData have an id that is not an integer" },
-        { "'7'", "1 row(s) of the table usNameData have an id that is not an integer" },
-        { "7.5", "1 row(s) of the table usNameData have an id that is not an integer" },
+        { "null", "1 row of the table usNameData has an id that is not an integer" },
+        { "'7'", "1 row of the table usNameData has an id that is not an integer" },
+        { "7.5", "1 row of the table usNameData has an id that is not an integer" },
     };
     for (const auto& [source, reason] : cases) {
         SCOPED_TRACE(source.toStdString());

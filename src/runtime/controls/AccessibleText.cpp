@@ -1,11 +1,12 @@
 // Applying an accessible-text table to a form's controls.
 #include "runtime/controls/AccessibleText.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 
 namespace tervala::rt {
 
-void applyAccessibleTexts(QWidget& form, std::span<const AccessibleText> texts)
+void applyAccessibleTexts(QWidget& form, const char* context, std::span<const AccessibleText> texts)
 {
     for (const AccessibleText& text : texts) {
         const QString objectName = QString::fromLatin1(text.objectName);
@@ -13,8 +14,9 @@ void applyAccessibleTexts(QWidget& form, std::span<const AccessibleText> texts)
         Q_ASSERT_X(control, "applyAccessibleTexts", text.objectName);
         if (!control)
             continue;
-        control->setAccessibleName(QString::fromUtf8(text.name));
-        control->setAccessibleDescription(text.description ? QString::fromUtf8(text.description) : QString());
+        control->setAccessibleName(QCoreApplication::translate(context, text.name));
+        control->setAccessibleDescription(text.description ? QCoreApplication::translate(context, text.description)
+                                                           : QString());
     }
 }
 

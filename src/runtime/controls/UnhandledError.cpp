@@ -28,7 +28,7 @@ UnhandledErrorHandler& testHandler()
 
 [[noreturn]] void reportAndExit(const QString& number, const QString& message)
 {
-    const QString text = QStringLiteral("Error %1: %2").arg(number, message);
+    const QString text = QCoreApplication::translate("UnhandledError", "Error %1: %2").arg(number, message);
     std::fprintf(stderr, "%s\n", qUtf8Printable(text));
     std::fflush(stderr);
     if (qobject_cast<QApplication*>(QCoreApplication::instance()))
@@ -62,7 +62,8 @@ void runGuarded(const std::function<void()>& body)
     } catch (const FileError& error) {
         reportUnhandledError(QString::number(FileAccessError), QString::fromUtf8(error.what()));
     } catch (const std::bad_alloc&) {
-        reportUnhandledError(QString::number(OutOfMemoryError), QStringLiteral("Out of memory"));
+        reportUnhandledError(QString::number(OutOfMemoryError),
+                             QCoreApplication::translate("UnhandledError", "Out of memory"));
     } catch (const std::exception& error) {
         reportUnhandledError(QString::number(InternalError), QString::fromUtf8(error.what()));
     }

@@ -2,6 +2,7 @@
 
 #include "runtime/hostfiles/FileError.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QStringDecoder>
 
@@ -15,8 +16,9 @@ QString dataHome(const QByteArray& xdgDataHome, const QString& homeFolder)
     const QString folder = utf8.decode(xdgDataHome);
     if (utf8.hasError())
         throw FileError(folder,
-                        QStringLiteral("XDG_DATA_HOME holds bytes that are not UTF-8; name a folder whose name is "
-                                       "UTF-8 text"));
+                        QCoreApplication::translate("DataHome",
+                                                    "XDG_DATA_HOME holds bytes that are not UTF-8; name a folder "
+                                                    "whose name is UTF-8 text"));
     return QDir::cleanPath(folder);
 }
 
