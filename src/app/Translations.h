@@ -9,8 +9,9 @@ class QCoreApplication;
 
 namespace tervala {
 
-// Installs into app the translations for locale and makes it the default locale for numbers. The C locale, which
-// names no language, counts as US English: the program then reads exactly as it did before it was translated.
+// Installs into app the translations for locale, in place of those an earlier call installed, and makes it the
+// default locale for numbers. The C locale, which names no language, counts as US English: the program then
+// reads exactly as it did before it was translated.
 void installTranslations(QCoreApplication& app, const QLocale& locale = QLocale::system());
 
 } // namespace tervala

@@ -1,12 +1,15 @@
-// Both windows as the user sees them: every caption is shown whole inside its
-// control, in the fonts the machine has (the package brings the Liberation
-// faces), on one line wherever its control is one line high.
+// Both windows as the user sees them, in English and in every translation: every
+// caption is shown whole inside its control, in the fonts the machine has (the
+// package brings the Liberation faces), on one line wherever its control is one
+// line high.
 #include "TestDatabase.h"
 #include "TestSupport.h"
+#include "app/Translations.h"
 #include "browser/Form1.h"
 #include "builder/Form2.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QRadioButton>
 #include <QStyleOptionButton>
@@ -51,11 +54,19 @@ QStringList captionsThatDoNotFit(const QWidget& window)
 
 TEST(CaptionFit, EveryCaptionOfBothWindowsIsShownWhole)
 {
-    TestDatabase names("ter.va", "ter.va.sql");
-    tervala::Form1 browser(names.folder());
-    browser.show();
-    EXPECT_EQ(captionsThatDoNotFit(browser), QStringList());
-    tervala::Form2 builder(names.folder());
-    builder.show();
-    EXPECT_EQ(captionsThatDoNotFit(builder), QStringList());
+    // The language, and the refresh button's caption that shows it is in use.
+    const std::pair<const char*, QString> languages[] = { { "C", "Refresh" }, { "id_ID", "Segarkan" } };
+    for (const auto& [locale, refresh] : languages) {
+        SCOPED_TRACE(locale);
+        tervala::installTranslations(*QCoreApplication::instance(), QLocale(QString::fromLatin1(locale)));
+        TestDatabase names("ter.va", "ter.va.sql");
+        tervala::Form1 browser(names.folder());
+        browser.show();
+        EXPECT_EQ(browser.Command1->text(), refresh);
+        EXPECT_EQ(captionsThatDoNotFit(browser), QStringList());
+        tervala::Form2 builder(names.folder());
+        builder.show();
+        EXPECT_EQ(captionsThatDoNotFit(builder), QStringList());
+    }
+    tervala::installTranslations(*QCoreApplication::instance(), QLocale::c());
 }

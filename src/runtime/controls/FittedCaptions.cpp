@@ -9,6 +9,8 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 
+#include <algorithm>
+
 namespace tervala::rt {
 
 namespace {
@@ -57,8 +59,18 @@ void fitCaptions(QWidget& window)
     for (QLabel* label : window.findChildren<QLabel*>()) {
         if (label->contentsRect().height() < 2 * label->fontMetrics().lineSpacing())
             label->setWordWrap(false);
-        if (!label->wordWrap())
+        if (!label->wordWrap()) {
             fitFont(*label, label->text(), label->contentsRect().width());
+            continue;
+        }
+        // A wrapping label breaks lines between words only: its widest word must fit on a line of its own.
+        const QStringList words = label->text().split(u' ', Qt::SkipEmptyParts);
+        const QFontMetrics metrics = label->fontMetrics();
+        const auto widest = std::max_element(words.cbegin(), words.cend(), [&](const QString& a, const QString& b) {
+            return metrics.horizontalAdvance(a) < metrics.horizontalAdvance(b);
+        });
+        if (widest != words.cend())
+            fitFont(*label, *widest, label->contentsRect().width());
     }
     for (QAbstractButton* button : window.findChildren<QAbstractButton*>())
         fitFont(*button, button->text(), buttonTextWidth(*button));

@@ -14,7 +14,8 @@ namespace tervala::rt {
 QFont fittingFont(QFont font, const QString& text, int width);
 
 // For every label, check box, option button and command button below window: a label whose height holds one
-// line only stops wrapping; then a caption wider than the space its control leaves for text gets fittingFont.
+// line only stops wrapping; then a caption wider than the space its control leaves for text (for a wrapping
+// label, its widest word) gets fittingFont.
 void fitCaptions(QWidget& window);
 
 } // namespace tervala::rt
