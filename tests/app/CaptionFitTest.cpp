@@ -38,9 +38,11 @@ QStringList captionsThatDoNotFit(const QWidget& window)
     QStringList cut;
     const auto check = [&cut](const QWidget& control, const QString& text, const QRect& area, int flags) {
         const QFontMetrics metrics = control.fontMetrics();
-        const QRect lines = metrics.boundingRect(QRect(0, 0, area.width(), 10000), flags, text);
+        // What reaches past the container's right edge is not shown.
+        const int width = std::min(area.width(), control.parentWidget()->width() - control.x() - area.x());
+        const QRect lines = metrics.boundingRect(QRect(0, 0, width, 10000), flags, text);
         const int height = lines.height() - metrics.descent() + std::max(0, metrics.tightBoundingRect(text).bottom());
-        if (!text.isEmpty() && (lines.width() > area.width() || height > area.height()))
+        if (!text.isEmpty() && (lines.width() > width || height > area.height()))
             cut << control.objectName() + " " + text;
     };
     for (const QLabel* label : window.findChildren<QLabel*>())

@@ -37,8 +37,16 @@ int buttonTextWidth(const QAbstractButton& button)
     return button.style()->subElementRect(element, &option, &button).width();
 }
 
+// A control that reaches past its container's right edge (the design has one) shows only what lies inside it.
+int visibleWidth(const QWidget& control, int width)
+{
+    const QWidget* container = control.parentWidget();
+    return container ? std::min(width, container->width() - control.x()) : width;
+}
+
 void fitFont(QWidget& control, const QString& text, int width)
 {
+    width = visibleWidth(control, width);
     if (!text.isEmpty() && !fits(control.font(), text, width))
         control.setFont(fittingFont(control.font(), text, width));
 }
