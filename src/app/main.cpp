@@ -9,6 +9,7 @@
 #include "namedb/ProgramFolder.h"
 #include "popularity/PopularityImport.h"
 #include "runtime/controls/UnhandledError.h"
+#include "shortlist/ShortlistAttach.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -128,6 +129,7 @@ int main(int argc, char* argv[])
 
     tervala::Form1 browser(programFolder);
     tervala::addPopularityEntries(browser, programFolder);
+    tervala::attachShortlist(browser, programFolder);
     // A missing or broken ter.va is an unhandled error of the load handler: reported, and the program ends
     // before the window shows.
     browser.load();

@@ -18,6 +18,7 @@ Form1::Form1(const QString& programFolder, QWidget* parent)
     connectHandlers();
     connectGridExtras();
     connectFavouriteUndo();
+    connectShortlist();
 }
 
 Form1::~Form1() = default;
@@ -170,6 +171,7 @@ void Form1::toggleFavourite(rt::FlexGrid* grid)
     flipMark(grid, row);
     m_favouriteChanges.push_back({ sql, name, {}, {}, grid, row, m_refreshRequests });
     m_undoFavourite->setEnabled(true);
+    emit favouritesChanged();
 }
 
 void Form1::flipMark(rt::FlexGrid* grid, int row)

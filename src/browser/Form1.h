@@ -106,6 +106,12 @@ public:
     // made anew for each request; with no data rows it offers only what needs no row.
     std::unique_ptr<QMenu> createGridMenu(rt::FlexGrid* grid);
 
+signals:
+    // Favourite marks changed in ter.va: a toggle, an undo or an import marked or unmarked names.
+    void favouritesChanged();
+    // Ctrl+L or the row menu's "Shortlist…" asks for the shortlist window.
+    void shortlistRequested();
+
 protected:
     void Form_Load() override;
     void Form_Unload(int& cancel) override;
@@ -183,6 +189,7 @@ private:
         quint64 generation; // m_refreshRequests when made: a newer rebuild may have moved that row
     };
     void connectFavouriteUndo();
+    void connectShortlist();
     void undoFavouriteChange();
     // Flips the marks of the rows that show a change: its own row while the grid still holds it, else every row
     // of the grids of its gender that shows its name (and origin, when it has one).
@@ -223,6 +230,7 @@ private:
     std::vector<MenuEntries> m_menuEntries;
     std::vector<FavouriteChange> m_favouriteChanges; // the latest last
     QAction* m_undoFavourite;
+    QAction* m_openShortlist;
 };
 
 } // namespace tervala

@@ -39,6 +39,7 @@ void Form1::undoFavouriteChange()
     m_favouriteChanges.pop_back();
     m_undoFavourite->setEnabled(!m_favouriteChanges.empty());
     flipMarksOf(change);
+    emit favouritesChanged();
 }
 
 void Form1::flipMarksOf(const FavouriteChange& change)

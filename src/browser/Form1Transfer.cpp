@@ -116,6 +116,8 @@ void Form1::importFavourites()
             break;
         }
     }
+    if (added > 0)
+        emit favouritesChanged();
     QString report
         = tr("New favourites: %1\nAlready favourites: %2\nNot found: %3").arg(added).arg(already).arg(notFound.size());
     if (!notFound.isEmpty()) {
