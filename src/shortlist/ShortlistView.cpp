@@ -1,7 +1,9 @@
 #include "shortlist/ShortlistView.h"
 
+#include "runtime/controls/Contrast.h"
 #include "shortlist/ShortlistModel.h"
 
+#include <QApplication>
 #include <QDropEvent>
 #include <QHeaderView>
 
@@ -26,6 +28,7 @@ ShortlistView::ShortlistView(ShortlistModel* model, QWidget* parent)
     setWordWrap(false);
     verticalHeader()->hide();
     horizontalHeader()->setStretchLastSection(true);
+    keepSelectionReadable();
 }
 
 void ShortlistView::dropEvent(QDropEvent* event)
@@ -44,6 +47,22 @@ void ShortlistView::dropEvent(QDropEvent* event)
     event->accept();
     if (from >= 0 && to >= 0 && from != to)
         emit rowDropped(from, to);
+}
+
+void ShortlistView::changeEvent(QEvent* event)
+{
+    QTableView::changeEvent(event);
+    // Setting the palette raises PaletteChange again, which then finds nothing to change.
+    if (event->type() == QEvent::PaletteChange)
+        keepSelectionReadable();
+}
+
+void ShortlistView::keepSelectionReadable()
+{
+    const QPalette inherited = parentWidget() ? parentWidget()->palette() : QApplication::palette(this);
+    const QPalette colors = rt::withReadableSelection(inherited, palette());
+    if (colors != palette())
+        setPalette(colors);
 }
 
 } // namespace tervala

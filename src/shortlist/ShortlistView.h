@@ -21,8 +21,12 @@ signals:
 
 protected:
     void dropEvent(QDropEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
+    // The chosen row keeps the desktop's highlight, with text that reads on it under any palette.
+    void keepSelectionReadable();
+
     ShortlistModel* m_model;
 };
 

@@ -62,6 +62,7 @@ ShortlistWindow::ShortlistWindow(const QString& programFolder, const QString& sp
     setObjectName(QStringLiteral("ShortlistWindow"));
     setWindowTitle(tr("Shortlist - Tervala"));
     createControls();
+    describeControls();
     m_connection->open(jetConnectionString(programFolder, NameDatabaseFile));
     m_store = std::make_unique<ShortlistStore>(*m_connection);
     restoreTexts();
@@ -150,6 +151,48 @@ void ShortlistWindow::createControls()
                                                   : NameSpeaker::missingEngineText());
     moveUpButton->setToolTip(tr("Moves the chosen name one place up (Alt+Up in the list)"));
     moveDownButton->setToolTip(tr("Moves the chosen name one place down (Alt+Down in the list)"));
+}
+
+void ShortlistWindow::describeControls()
+{
+    const std::pair<QWidget*, QString> names[] = {
+        { this, tr("Shortlist of favourite names") },
+        { partnerList, tr("Partner compared with") },
+        { compareButton, tr("Compare with a partner's favourites") },
+        { removePartnerButton, tr("Remove partner") },
+        { filterList, tr("Show") },
+        { surnameBox, tr("Surname") },
+        { middleNameBox, tr("Middle name") },
+        { list, tr("Shortlist") },
+        { moveUpButton, tr("Move up") },
+        { moveDownButton, tr("Move down") },
+        { sayButton, tr("Say the name") },
+        { exportButton, tr("Export the shortlist") },
+        { printButton, tr("Print the shortlist") },
+        { closeButton, tr("Close the shortlist") },
+    };
+    for (const auto& [control, name] : names)
+        control->setAccessibleName(name);
+    const std::pair<QWidget*, QString> descriptions[] = {
+        { partnerList, tr("The partner whose marks the list shows beside yours") },
+        { compareButton,
+          tr("Reads a favourites file that a partner exported and keeps their marks under their name, apart from "
+             "yours") },
+        { removePartnerButton, tr("Forgets the marks of the partner compared with") },
+        { filterList, tr("All names, the names both of you marked, only yours, or only the partner's") },
+        { surnameBox, tr("The family name: each row then shows the full name and its initials") },
+        { middleNameBox, tr("Optional; goes between the first name and the surname") },
+        { list,
+          tr("Names in rank order, best first, with whose marks each has. Alt+Up and Alt+Down move the chosen "
+             "name") },
+        { moveUpButton, tr("Moves the chosen name one place up") },
+        { moveDownButton, tr("Moves the chosen name one place down") },
+        { sayButton, sayButton->toolTip() },
+        { exportButton, tr("Writes the names shown, in rank order, to a favourites file") },
+        { printButton, tr("Prints the names shown, in rank order") },
+    };
+    for (const auto& [control, description] : descriptions)
+        control->setAccessibleDescription(description);
 }
 
 void ShortlistWindow::connectHandlers()

@@ -65,6 +65,8 @@ protected:
 
 private:
     void createControls();
+    // Names and describes each control for a screen reader, in words a listener understands.
+    void describeControls();
     void connectHandlers();
     void restoreTexts();
     void saveGeometryNow();
