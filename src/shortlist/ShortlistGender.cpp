@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace tervala {
 
 std::optional<Gender> genderOfCode(const QString& code)
@@ -11,6 +13,18 @@ std::optional<Gender> genderOfCode(const QString& code)
     if (code.compare(QLatin1String("F"), Qt::CaseInsensitive) == 0)
         return Gender::Female;
     return std::nullopt;
+}
+
+std::vector<Gender> gendersOf(const std::vector<FavouriteName>& rows)
+{
+    std::vector<Gender> genders;
+    for (const Gender gender : { Gender::Male, Gender::Female }) {
+        if (std::any_of(rows.begin(), rows.end(), [&](const FavouriteName& row) {
+                return genderOfCode(row.gender) == gender;
+            }))
+            genders.push_back(gender);
+    }
+    return genders;
 }
 
 QString genderWord(Gender gender)

@@ -28,13 +28,8 @@ QString distinct(const std::vector<FavouriteName>& rows, QString FavouriteName::
 QString genders(const std::vector<FavouriteName>& rows)
 {
     QStringList words;
-    for (const Gender gender : { Gender::Male, Gender::Female }) {
-        const bool present = std::any_of(rows.begin(), rows.end(), [&](const FavouriteName& row) {
-            return genderOfCode(row.gender) == gender;
-        });
-        if (present)
-            words << genderWord(gender);
-    }
+    for (const Gender gender : gendersOf(rows))
+        words << genderWord(gender);
     return words.join(QStringLiteral(", "));
 }
 

@@ -325,12 +325,7 @@ QHash<QString, QString> ShortlistWindow::usStandings(const std::vector<Shortlist
             return standings;
         for (const ShortlistEntry& entry : entries) {
             QStringList parts;
-            std::vector<Gender> genders;
-            for (const FavouriteName& row : entry.rows) {
-                const std::optional<Gender> gender = genderOfCode(row.gender);
-                if (gender && std::find(genders.begin(), genders.end(), *gender) == genders.end())
-                    genders.push_back(*gender);
-            }
+            const std::vector<Gender> genders = gendersOf(entry.rows);
             for (const Gender gender : genders) {
                 const QString cacheKey = entry.key + u'\t' + sexCode(sexOf(gender));
                 if (!m_standingCache.contains(cacheKey)) {

@@ -1,7 +1,8 @@
 // The shortlist window driven through the browser: it follows the browser's favourite changes, compares with a
 // partner's file without touching fav, keeps a ranking made by keyboard or mouse across a restart, tries the
-// family's names on the initials, and exports and prints in rank order.
+// family's names on the initials, exports and prints in rank order, and shows the US rank when it is known.
 #include "ShortlistFixture.h"
+#include "popularity/PopularitySource.h"
 #include "shortlist/ShortlistView.h"
 
 #include <QAction>
@@ -180,4 +181,31 @@ TEST_F(ShortlistWindowTest, ExportAndPrintTheShownNamesInRankOrder)
     QFile pdf(m_fileName);
     ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
     EXPECT_TRUE(pdf.read(5) == "%PDF-");
+}
+
+// With popularity.db, a column tells each name's US rank in the file's last year and its trend over ten years, for
+// each gender the name is marked as; without it the column is not shown.
+TEST_F(ShortlistWindowTest, UsRankColumnShowsWithPopularityFile)
+{
+    m_db.execute("update namabayi set fav=1 where nama in ('Adam', 'Ariel')");
+    {
+        ShortlistWindow& window = openShortlist();
+        EXPECT_TRUE(window.list->isColumnHidden(ShortlistModel::UsRankColumn));
+        closeAll();
+    }
+    writeSourceFile(m_traceDir.filePath("us.sqlite"),
+                    { { 1, "adam", "M", 900, 80, 2014 },
+                      { 2, "ariel", "M", 500, 200, 2014 },
+                      { 3, "adam", "M", 2345, 34, 2024 },
+                      { 4, "ariel", "F", 300, 500, 2024 } });
+    importPopularity(m_traceDir.filePath("us.sqlite"), m_db.folder(), [](const QString&) {});
+    QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
+    ShortlistWindow& window = openShortlist();
+    EXPECT_FALSE(window.list->isColumnHidden(ShortlistModel::UsRankColumn));
+    const auto usRank = [&](int row) {
+        return window.model()->index(row, ShortlistModel::UsRankColumn).data().toString();
+    };
+    EXPECT_EQ(usRank(0), QString("#34, rising"));
+    EXPECT_EQ(usRank(1), QString("boy: not ranked, falling; girl: #500, rising"));
+    QLocale::setDefault(QLocale::system());
 }
