@@ -399,8 +399,10 @@ void ShortlistWindow::familyNamesChanged()
 void ShortlistWindow::showFamilyColumns()
 {
     const bool family = !surnameBox->text().trimmed().isEmpty();
-    list->setColumnHidden(ShortlistModel::FullNameColumn, !family);
-    list->setColumnHidden(ShortlistModel::InitialsColumn, !family);
+    for (const int column : { ShortlistModel::FullNameColumn, ShortlistModel::InitialsColumn }) {
+        list->setColumnHidden(column, !family);
+        list->resizeColumnToContents(column);
+    }
 }
 
 } // namespace tervala
