@@ -16,9 +16,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QGridLayout>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
