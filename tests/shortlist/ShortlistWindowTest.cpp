@@ -93,7 +93,7 @@ TEST_F(ShortlistWindowTest, PartnersMarksAreComparedReplacedAndRemovedWithoutTou
     EXPECT_EQ(window.partnerList->count(), 0);
 }
 
-TEST_F(ShortlistWindowTest, RankingByKeyboardAndMouseSurvivesARestart)
+TEST_F(ShortlistWindowTest, RankingByKeyboardAndMouseAndTheWindowsSizeSurviveARestart)
 {
     m_db.execute("update namabayi set fav=1 where nama in ('Adam', 'Aino', 'Bella')");
     {
@@ -113,7 +113,6 @@ TEST_F(ShortlistWindowTest, RankingByKeyboardAndMouseSurvivesARestart)
     }
     ShortlistWindow& window = openShortlist();
     EXPECT_EQ(shown(), QStringList({ "Adam me", "Bella me", "Aino me" }));
-
     // Adam dragged onto the last row goes last.
     const std::unique_ptr<QMimeData> dragged(window.model()->mimeData({ window.model()->index(0, 1) }));
     const QPoint lastRow = window.list->visualRect(window.model()->index(2, ShortlistModel::NameColumn)).center();
@@ -125,6 +124,14 @@ TEST_F(ShortlistWindowTest, RankingByKeyboardAndMouseSurvivesARestart)
     QCoreApplication::sendEvent(window.list->viewport(), &drop);
     EXPECT_EQ(shown(), QStringList({ "Bella me", "Aino me", "Adam me" }));
     EXPECT_EQ(window.model()->rowCount(), 3);
+
+    // The window's size is kept with the ranking.
+    window.resize(1000, 420);
+    window.close();
+    closeAll();
+    ShortlistWindow& reopened = openShortlist();
+    EXPECT_EQ(reopened.size(), QSize(1000, 420));
+    EXPECT_EQ(shown(), QStringList({ "Bella me", "Aino me", "Adam me" }));
 }
 
 TEST_F(ShortlistWindowTest, SurnameAndMiddleNameGiveTheFullNameAndWarnOfTeasingInitials)
@@ -202,9 +209,8 @@ TEST_F(ShortlistWindowTest, UsRankColumnShowsWithPopularityFile)
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     ShortlistWindow& window = openShortlist();
     EXPECT_FALSE(window.list->isColumnHidden(ShortlistModel::UsRankColumn));
-    const auto usRank = [&](int row) {
-        return window.model()->index(row, ShortlistModel::UsRankColumn).data().toString();
-    };
+    const auto usRank
+        = [&](int row) { return window.model()->index(row, ShortlistModel::UsRankColumn).data().toString(); };
     EXPECT_EQ(usRank(0), QString("#34, rising"));
     EXPECT_EQ(usRank(1), QString("boy: not ranked, falling; girl: #500, rising"));
     QLocale::setDefault(QLocale::system());
