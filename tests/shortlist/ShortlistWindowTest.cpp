@@ -30,6 +30,10 @@ TEST_F(ShortlistWindowTest, FavouritesAppearAndFollowTheBrowsersToggles)
     m_form->flex1->setFocus();
     QTest::keyClick(m_form->flex1, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(shown(), QStringList({ "Aino me", "Adam me" }));
+    // The browser's import adds to my own marks, and the shortlist follows it too.
+    prepareFile("ours.csv", "Name,Origin\r\nBella,Italian\r\n");
+    m_form->createGridMenu(m_form->flex2)->findChild<QAction*>("importFavourites")->trigger();
+    EXPECT_EQ(shown(), QStringList({ "Aino me", "Adam me", "Bella me" }));
 
     // The row menu's entry shows the same one window again.
     window.close();
