@@ -13,8 +13,8 @@ namespace tervala {
 namespace {
 
 const char* const Tables[] = {
-    "create table if not exists shortlist_partner_marks "
-    "(partner text not null, nama text not null, asal text not null, jk text not null)",
+    ("create table if not exists shortlist_partner_marks "
+     "(partner text not null, nama text not null, asal text not null, jk text not null)"),
     "create table if not exists shortlist_ranking (name_key text primary key, position integer not null)",
     "create table if not exists shortlist_settings (key text primary key, value text not null)",
 };
