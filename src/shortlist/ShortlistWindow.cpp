@@ -65,6 +65,8 @@ ShortlistWindow::ShortlistWindow(const QString& programFolder, const QString& sp
     m_store = std::make_unique<ShortlistStore>(*m_connection);
     restoreTexts();
     connectHandlers();
+    // The keyboard starts on the names, where Alt+Up, Alt+Down and Alt+S act at once.
+    list->setFocus();
 }
 
 ShortlistWindow::~ShortlistWindow() = default;
