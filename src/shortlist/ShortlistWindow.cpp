@@ -255,7 +255,6 @@ void ShortlistWindow::followFavourites()
 
 void ShortlistWindow::reload()
 {
-    const QString keep = currentKey();
     const std::vector<FavouriteName> mine = m_store->myFavourites();
     QStringList names = m_store->namesMarkedByPartners();
     for (const FavouriteName& row : mine)
@@ -269,7 +268,6 @@ void ShortlistWindow::reload()
                                  partner.isEmpty() ? std::vector<FavouriteName>() : m_store->partnerRows(partner),
                                  m_order);
     showEntries();
-    selectKey(keep);
 }
 
 void ShortlistWindow::showEntries()
