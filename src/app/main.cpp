@@ -14,6 +14,7 @@
 #include "runtime/controls/CommandButton.h"
 #include "runtime/controls/UnhandledError.h"
 #include "runtime/hostfiles/DataHome.h"
+#include "shortlist/ShortlistAttach.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -221,6 +222,7 @@ int main(int argc, char* argv[])
 
     tervala::Form1 browser(programFolder);
     tervala::addPopularityEntries(browser, programFolder);
+    tervala::attachShortlist(browser, programFolder);
     // A missing or broken ter.va is an unhandled error of the load handler: reported, and the program ends
     // before the window shows.
     browser.load();

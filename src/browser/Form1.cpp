@@ -20,6 +20,7 @@ Form1::Form1(const QString& programFolder, QWidget* parent)
     connectGridExtras();
     connectFavouriteCollaborators();
     connectHelp();
+    connectShortlist();
 }
 
 Form1::~Form1() = default;
@@ -171,6 +172,7 @@ void Form1::toggleFavourite(rt::FlexGrid* grid)
     // The mark flips only once the statement has run, so a failed update leaves it as it was.
     flipMark(grid, row);
     m_undo->record({ sql, name, {}, {}, grid, row, m_refreshRequests });
+    emit favouritesChanged();
 }
 
 void Form1::flipMark(rt::FlexGrid* grid, int row)

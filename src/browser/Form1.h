@@ -109,6 +109,12 @@ public:
     // made anew for each request; with no data rows it offers only what needs no row.
     std::unique_ptr<QMenu> createGridMenu(rt::FlexGrid* grid);
 
+signals:
+    // Favourite marks changed in ter.va: a toggle, an undo or an import marked or unmarked names.
+    void favouritesChanged();
+    // Ctrl+L or the row menu's "Shortlist…" asks for the shortlist window.
+    void shortlistRequested();
+
 protected:
     void Form_Load() override;
     void Form_Unload(int& cancel) override;
@@ -179,6 +185,8 @@ private:
     void flipMarksOf(const FavouriteChange& change);
     void flipMark(rt::FlexGrid* grid, int row);
     void connectFavouriteCollaborators();
+    // Ctrl+L and the row menu's "Shortlist…" (Form1Shortlist.cpp).
+    void connectShortlist();
     void showImportedMarks(const std::vector<ImportCounts::Mark>& marks);
 
     // F1's help, the about box and Ctrl+Q (Form1Help.cpp).
@@ -209,6 +217,7 @@ private:
     std::vector<MenuEntries> m_menuEntries;
     FavouriteUndo* m_undo = nullptr;
     FavouritesTransfer* m_transfer = nullptr;
+    QAction* m_openShortlist;
 };
 
 } // namespace tervala

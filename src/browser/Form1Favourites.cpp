@@ -12,6 +12,7 @@ void Form1::connectFavouriteCollaborators()
     m_undo = new FavouriteUndo(this, [this](const FavouriteChange& change) {
         connection().execute(change.sql);
         flipMarksOf(change);
+        emit favouritesChanged();
     });
     m_transfer = new FavouritesTransfer(
         this,
@@ -26,6 +27,8 @@ void Form1::showImportedMarks(const std::vector<ImportCounts::Mark>& marks)
         flipMarksOf(change);
         m_undo->record(change);
     }
+    if (!marks.empty())
+        emit favouritesChanged();
 }
 
 void Form1::flipMarksOf(const FavouriteChange& change)

@@ -27,6 +27,17 @@ void Form1::connectGridExtras()
     }
 }
 
+// The shortlist is a window of its own that the program attaches; the browser only asks for it.
+void Form1::connectShortlist()
+{
+    m_openShortlist = new QAction(tr("&Shortlist…"), this);
+    m_openShortlist->setObjectName(QStringLiteral("shortlist"));
+    m_openShortlist->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
+    m_openShortlist->setShortcutContext(Qt::WindowShortcut);
+    addAction(m_openShortlist);
+    connect(m_openShortlist, &QAction::triggered, this, &Form1::shortlistRequested);
+}
+
 void Form1::addToolTipLines(ToolTipLines lines)
 {
     m_toolTipLines.push_back(std::move(lines));
@@ -103,6 +114,7 @@ std::unique_ptr<QMenu> Form1::createGridMenu(rt::FlexGrid* grid)
     add("exportFavourites", tr("&Export Favourites…"), [this] { m_transfer->exportFavourites(); });
     add("printFavourites", tr("&Print Favourites…"), [this] { m_transfer->printFavouriteList(); });
     add("importFavourites", tr("&Import Favourites…"), [this] { m_transfer->importFavourites(); });
+    menu->addAction(m_openShortlist);
 
     if (onName && !m_menuEntries.empty()) {
         menu->addSeparator();

@@ -36,4 +36,17 @@ QColor readableTextColor(const QColor& background)
     return contrastRatio(black, background) >= contrastRatio(white, background) ? black : white;
 }
 
+QPalette withReadableSelection(const QPalette& inherited, QPalette colors, QPalette::ColorRole highlightRole)
+{
+    for (const QPalette::ColorGroup group : { QPalette::Active, QPalette::Inactive }) {
+        const QColor highlight = inherited.color(group, highlightRole);
+        QColor text = inherited.color(group, QPalette::HighlightedText);
+        if (contrastRatio(text, highlight) < MinimumContrast)
+            text = readableTextColor(highlight);
+        colors.setColor(group, QPalette::Highlight, highlight);
+        colors.setColor(group, QPalette::HighlightedText, text);
+    }
+    return colors;
+}
+
 } // namespace tervala::rt

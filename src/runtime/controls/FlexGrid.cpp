@@ -27,8 +27,6 @@ namespace {
 
 // Added to a caption's text width: the cell's text margins, two pixels on each side.
 constexpr int ColumnPaddingPixels = 4;
-// The least contrast between a text and its background that still reads well (WCAG AA).
-constexpr double MinimumContrast = 4.5;
 
 // The application style with light grey grid lines; styles differ in the grid line colour they pick.
 class GridLineStyle final : public QProxyStyle {
@@ -383,21 +381,9 @@ void FlexGrid::changeEvent(QEvent* event)
 void FlexGrid::keepSelectionReadable()
 {
     const QPalette inherited = parentWidget() ? parentWidget()->palette() : QApplication::palette(this);
-    QPalette colors = palette();
-    bool changed = false;
-    for (const QPalette::ColorGroup group : { QPalette::Active, QPalette::Inactive }) {
-        const QColor highlight = inherited.color(group, hasFocus() ? QPalette::Highlight : QPalette::Mid);
-        QColor text = inherited.color(group, QPalette::HighlightedText);
-        if (contrastRatio(text, highlight) < MinimumContrast)
-            text = readableTextColor(highlight);
-        if (colors.color(group, QPalette::Highlight) != highlight
-            || colors.color(group, QPalette::HighlightedText) != text) {
-            colors.setColor(group, QPalette::Highlight, highlight);
-            colors.setColor(group, QPalette::HighlightedText, text);
-            changed = true;
-        }
-    }
-    if (changed)
+    const QPalette colors
+        = withReadableSelection(inherited, palette(), hasFocus() ? QPalette::Highlight : QPalette::Mid);
+    if (colors != palette())
         setPalette(colors);
 }
 
