@@ -561,6 +561,43 @@
     </message>
 </context>
 <context>
+    <name>NameSpeaker</name>
+    <message>
+        <source>No speech engine is installed. To hear names, install the packages qt6-speech-speechd-plugin and speech-dispatcher-espeak-ng.</source>
+        <translation>Tidak ada mesin suara yang terpasang. Untuk mendengar nama, pasang paket qt6-speech-speechd-plugin dan speech-dispatcher-espeak-ng.</translation>
+    </message>
+</context>
+<context>
+    <name>PartnerImport</name>
+    <message numerus="yes">
+        <source>%1&apos;s favourites: %n name(s) stored.</source>
+        <translation>
+            <numerusform>Favorit %1: %n nama disimpan.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Not in the name database: %n name(s)</source>
+        <translation>
+            <numerusform>Tidak ada di basis data nama: %n nama</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source> and %1 more</source>
+        <translation> dan %1 lainnya</translation>
+    </message>
+</context>
+<context>
+    <name>PartnerNameDialog</name>
+    <message>
+        <source>Compare with a Partner</source>
+        <translation>Bandingkan dengan Pasangan</translation>
+    </message>
+    <message>
+        <source>The partner&apos;s name:</source>
+        <translation>Nama pasangan:</translation>
+    </message>
+</context>
+<context>
     <name>PopularityEntries</name>
     <message>
         <source>US: %1 cannot be read: %2</source>
@@ -725,6 +762,24 @@
     </message>
 </context>
 <context>
+    <name>ShortlistGender</name>
+    <message>
+        <source>boy</source>
+        <translation>laki-laki</translation>
+    </message>
+    <message>
+        <source>girl</source>
+        <translation>perempuan</translation>
+    </message>
+</context>
+<context>
+    <name>ShortlistWindow</name>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Berkas CSV (*.csv);;Semua berkas (*)</translation>
+    </message>
+</context>
+<context>
     <name>UnhandledError</name>
     <message>
         <source>Error %1: %2</source>
@@ -733,6 +788,29 @@
     <message>
         <source>Out of memory</source>
         <translation>Memori habis</translation>
+    </message>
+</context>
+<context>
+    <name>UsStanding</name>
+    <message>
+        <source>#%1</source>
+        <translation>#%1</translation>
+    </message>
+    <message>
+        <source>not ranked</source>
+        <translation>tidak berperingkat</translation>
+    </message>
+    <message>
+        <source>%1, rising</source>
+        <translation>%1, naik</translation>
+    </message>
+    <message>
+        <source>%1, falling</source>
+        <translation>%1, turun</translation>
+    </message>
+    <message>
+        <source>%1, steady</source>
+        <translation>%1, stabil</translation>
     </message>
 </context>
 <context>
@@ -1012,6 +1090,10 @@ Popularitas di AS, jika popularity.db terpasang: berkas nama bayi dari US Social
         <source>Refresh</source>
         <translation>Segarkan</translation>
     </message>
+    <message>
+        <source>&amp;Shortlist…</source>
+        <translation>&amp;Daftar Pendek…</translation>
+    </message>
 </context>
 <context>
     <name>tervala::PopularityChart</name>
@@ -1058,6 +1140,304 @@ Popularitas di AS, jika popularity.db terpasang: berkas nama bayi dari US Social
     <message>
         <source>Rank (1 = top)</source>
         <translation>Peringkat (1 = teratas)</translation>
+    </message>
+</context>
+<context>
+    <name>tervala::ShortlistModel</name>
+    <message>
+        <source>both</source>
+        <translation>keduanya</translation>
+    </message>
+    <message>
+        <source>me</source>
+        <translation>saya</translation>
+    </message>
+    <message>
+        <source>The initials spell &quot;%1&quot;, a word other children may tease with.</source>
+        <translation>Inisialnya membentuk kata &quot;%1&quot;, yang bisa dipakai anak lain untuk mengejek.</translation>
+    </message>
+    <message>
+        <source>%1, warning: %2</source>
+        <translation>%1, peringatan: %2</translation>
+    </message>
+    <message>
+        <source>Rank</source>
+        <translation>Peringkat</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Nama</translation>
+    </message>
+    <message>
+        <source>Full name</source>
+        <translation>Nama lengkap</translation>
+    </message>
+    <message>
+        <source>Initials</source>
+        <translation>Inisial</translation>
+    </message>
+    <message>
+        <source>Gender</source>
+        <translation>Jenis kelamin</translation>
+    </message>
+    <message>
+        <source>Origin</source>
+        <translation>Asal</translation>
+    </message>
+    <message>
+        <source>Meaning</source>
+        <translation>Arti</translation>
+    </message>
+    <message>
+        <source>Marked by</source>
+        <translation>Ditandai oleh</translation>
+    </message>
+    <message>
+        <source>US rank</source>
+        <translation>Peringkat AS</translation>
+    </message>
+</context>
+<context>
+    <name>tervala::ShortlistWindow</name>
+    <message>
+        <source>Shortlist - Tervala</source>
+        <translation>Daftar Pendek - Tervala</translation>
+    </message>
+    <message>
+        <source>(no partner yet)</source>
+        <translation>(belum ada pasangan)</translation>
+    </message>
+    <message>
+        <source>&amp;Compare with a Partner&apos;s Favourites…</source>
+        <translation>&amp;Bandingkan dengan Favorit Pasangan…</translation>
+    </message>
+    <message>
+        <source>Remo&amp;ve Partner</source>
+        <translation>&amp;Hapus Pasangan</translation>
+    </message>
+    <message>
+        <source>All</source>
+        <translation>Semua</translation>
+    </message>
+    <message>
+        <source>Both of us</source>
+        <translation>Kami berdua</translation>
+    </message>
+    <message>
+        <source>Only mine</source>
+        <translation>Hanya milik saya</translation>
+    </message>
+    <message>
+        <source>Only the partner&apos;s</source>
+        <translation>Hanya milik pasangan</translation>
+    </message>
+    <message>
+        <source>optional</source>
+        <translation>opsional</translation>
+    </message>
+    <message>
+        <source>Move Up</source>
+        <translation>Naikkan</translation>
+    </message>
+    <message>
+        <source>Move Down</source>
+        <translation>Turunkan</translation>
+    </message>
+    <message>
+        <source>&amp;Say</source>
+        <translation>&amp;Ucapkan</translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>&amp;Ekspor…</translation>
+    </message>
+    <message>
+        <source>Pr&amp;int…</source>
+        <translation>&amp;Cetak…</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Tutup</translation>
+    </message>
+    <message>
+        <source>&amp;Partner:</source>
+        <translation>&amp;Pasangan:</translation>
+    </message>
+    <message>
+        <source>S&amp;how:</source>
+        <translation>Tampi&amp;lkan:</translation>
+    </message>
+    <message>
+        <source>S&amp;urname:</source>
+        <translation>Nama &amp;keluarga:</translation>
+    </message>
+    <message>
+        <source>&amp;Middle name:</source>
+        <translation>Nama &amp;tengah:</translation>
+    </message>
+    <message>
+        <source>&amp;Names, best first (drag a name, or press Alt+Up or Alt+Down, to change its place):</source>
+        <translation>&amp;Daftar nama, yang terbaik lebih dulu (seret sebuah nama, atau tekan Alt+Up atau Alt+Down, untuk mengubah posisinya):</translation>
+    </message>
+    <message>
+        <source>Speaks the chosen full name (Alt+S)</source>
+        <translation>Mengucapkan nama lengkap yang dipilih (Alt+U)</translation>
+    </message>
+    <message>
+        <source>Moves the chosen name one place up (Alt+Up in the list)</source>
+        <translation>Memindahkan nama yang dipilih satu posisi ke atas (Alt+Up di dalam daftar)</translation>
+    </message>
+    <message>
+        <source>Moves the chosen name one place down (Alt+Down in the list)</source>
+        <translation>Memindahkan nama yang dipilih satu posisi ke bawah (Alt+Down di dalam daftar)</translation>
+    </message>
+    <message>
+        <source>Shortlist of favourite names</source>
+        <translation>Daftar pendek nama favorit</translation>
+    </message>
+    <message>
+        <source>Partner compared with</source>
+        <translation>Pasangan yang dibandingkan</translation>
+    </message>
+    <message>
+        <source>Compare with a partner&apos;s favourites</source>
+        <translation>Bandingkan dengan favorit pasangan</translation>
+    </message>
+    <message>
+        <source>Remove partner</source>
+        <translation>Hapus pasangan</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Tampilkan</translation>
+    </message>
+    <message>
+        <source>Surname</source>
+        <translation>Nama keluarga</translation>
+    </message>
+    <message>
+        <source>Middle name</source>
+        <translation>Nama tengah</translation>
+    </message>
+    <message>
+        <source>Shortlist</source>
+        <translation>Daftar pendek</translation>
+    </message>
+    <message>
+        <source>Move up</source>
+        <translation>Naikkan</translation>
+    </message>
+    <message>
+        <source>Move down</source>
+        <translation>Turunkan</translation>
+    </message>
+    <message>
+        <source>Say the name</source>
+        <translation>Ucapkan nama</translation>
+    </message>
+    <message>
+        <source>Export the shortlist</source>
+        <translation>Ekspor daftar pendek</translation>
+    </message>
+    <message>
+        <source>Print the shortlist</source>
+        <translation>Cetak daftar pendek</translation>
+    </message>
+    <message>
+        <source>Close the shortlist</source>
+        <translation>Tutup daftar pendek</translation>
+    </message>
+    <message>
+        <source>The partner whose marks the list shows beside yours</source>
+        <translation>Pasangan yang tandanya ditampilkan dalam daftar di samping tanda Anda</translation>
+    </message>
+    <message>
+        <source>Reads a favourites file that a partner exported and keeps their marks under their name, apart from yours</source>
+        <translation>Membaca berkas favorit yang diekspor pasangan dan menyimpan tandanya atas nama pasangan itu, terpisah dari tanda Anda</translation>
+    </message>
+    <message>
+        <source>Forgets the marks of the partner compared with</source>
+        <translation>Melupakan tanda dari pasangan yang dibandingkan</translation>
+    </message>
+    <message>
+        <source>All names, the names both of you marked, only yours, or only the partner&apos;s</source>
+        <translation>Semua nama, nama yang ditandai oleh Anda berdua, hanya milik Anda, atau hanya milik pasangan</translation>
+    </message>
+    <message>
+        <source>The family name: each row then shows the full name and its initials</source>
+        <translation>Nama keluarga: setiap baris lalu menampilkan nama lengkap beserta inisialnya</translation>
+    </message>
+    <message>
+        <source>Optional; goes between the first name and the surname</source>
+        <translation>Opsional; diletakkan di antara nama depan dan nama keluarga</translation>
+    </message>
+    <message>
+        <source>Names in rank order, best first, with whose marks each has. Alt+Up and Alt+Down move the chosen name</source>
+        <translation>Nama-nama menurut urutan peringkat, yang terbaik lebih dulu, beserta siapa yang menandai masing-masing. Alt+Up dan Alt+Down memindahkan nama yang dipilih</translation>
+    </message>
+    <message>
+        <source>Moves the chosen name one place up</source>
+        <translation>Memindahkan nama yang dipilih satu posisi ke atas</translation>
+    </message>
+    <message>
+        <source>Moves the chosen name one place down</source>
+        <translation>Memindahkan nama yang dipilih satu posisi ke bawah</translation>
+    </message>
+    <message>
+        <source>Writes the names shown, in rank order, to a favourites file</source>
+        <translation>Menulis nama yang ditampilkan, menurut urutan peringkat, ke berkas favorit</translation>
+    </message>
+    <message>
+        <source>Prints the names shown, in rank order</source>
+        <translation>Mencetak nama yang ditampilkan, menurut urutan peringkat</translation>
+    </message>
+    <message>
+        <source>Only %1&apos;s</source>
+        <translation>Hanya milik %1</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Compare with a Partner&apos;s Favourites</source>
+        <translation>Bandingkan dengan Favorit Pasangan</translation>
+    </message>
+    <message>
+        <source>Cannot read %1: %2</source>
+        <translation>Tidak dapat membaca %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a favourites file: %2.
+Nothing was changed.</source>
+        <translation>%1 bukan berkas favorit: %2.
+Tidak ada yang diubah.</translation>
+    </message>
+    <message>
+        <source>Export Shortlist</source>
+        <translation>Ekspor Daftar Pendek</translation>
+    </message>
+    <message>
+        <source>The shortlist shows no names to export.</source>
+        <translation>Tidak ada nama di daftar pendek untuk diekspor.</translation>
+    </message>
+    <message>
+        <source>Cannot write %1: %2</source>
+        <translation>Tidak dapat menulis %1: %2</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n name(s) written to %1.</source>
+        <translation>
+            <numerusform>%n nama ditulis ke %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Print Shortlist</source>
+        <translation>Cetak Daftar Pendek</translation>
+    </message>
+    <message>
+        <source>The shortlist shows no names to print.</source>
+        <translation>Tidak ada nama di daftar pendek untuk dicetak.</translation>
     </message>
 </context>
 </TS>

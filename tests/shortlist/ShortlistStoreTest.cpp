@@ -87,7 +87,7 @@ TEST_F(ShortlistStoreTest, PartnersFileIsLookedUpAndStoredApartFromFav)
     EXPECT_EQ(text(lookup.found), QString("Ariel/Aramaic/M,Ariel/Aramaic/F,Cyrus//M,Aaron/Hebrew/M"));
     EXPECT_EQ(text(lookup.notFound), QString("Zoe/Greek/F,Aaron/Hebrew/F"));
     EXPECT_EQ(partnerImportReport("Sam", lookup),
-              QString("Sam's favourites: 4 name(s) stored.\nNot in the name database: 2 name(s)\n"
+              QString("Sam's favourites: 4 names stored.\nNot in the name database: 2 names\n"
                       "Zoe (Greek), Aaron (Hebrew)"));
 
     store.replacePartner("Sam", lookup.found);
