@@ -931,6 +931,10 @@ Tidak ditemukan: %3</translation>
         <source>Cancel</source>
         <translation>Batal</translation>
     </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>Berkas CSV (*.csv);;Semua berkas (*)</translation>
+    </message>
 </context>
 <context>
     <name>tervala::Form1</name>

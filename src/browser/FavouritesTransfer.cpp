@@ -20,7 +20,7 @@ namespace tervala {
 
 namespace {
 
-const QString CsvFilter = QStringLiteral("CSV files (*.csv);;All files (*)");
+const char* const CsvFilter = QT_TRANSLATE_NOOP("tervala::FavouritesTransfer", "CSV files (*.csv);;All files (*)");
 // Not-found names listed in an import's report; more are only counted.
 constexpr int NotFoundListed = 10;
 // The largest favourites file an import reads, in bytes: every name of a large data set with its meaning fits.
@@ -53,7 +53,7 @@ void FavouritesTransfer::exportFavourites()
     QString path = rt::askSaveFileName(m_window,
                                        tr("Export Favourites"),
                                        QDir::home().filePath(QStringLiteral("favourite-names.csv")),
-                                       CsvFilter);
+                                       tr(CsvFilter));
     if (path.isEmpty())
         return;
     if (QFileInfo(path).suffix().isEmpty())
@@ -83,7 +83,7 @@ void FavouritesTransfer::printFavouriteList()
 
 void FavouritesTransfer::importFavourites()
 {
-    const QString path = rt::askOpenFileName(m_window, tr("Import Favourites"), CsvFilter);
+    const QString path = rt::askOpenFileName(m_window, tr("Import Favourites"), tr(CsvFilter));
     if (path.isEmpty())
         return;
     QFile file(path);
