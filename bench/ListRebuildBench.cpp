@@ -34,19 +34,20 @@ using namespace tervala::bench;
 
 namespace {
 
-constexpr int Runs = 7;
+// Runs of each figure unless "--runs N" comes before the sizes: fewer, for callgrind on the large lists.
+constexpr int DefaultRuns = 7;
 
 struct Rebuild {
     std::vector<double> milliseconds;
     int rowsShown; // data rows of both grids after the rebuild
 };
 
-Rebuild rebuildThroughWindow(const QString& programFolder)
+Rebuild rebuildThroughWindow(const QString& programFolder, int runs)
 {
     Form1 form(programFolder);
     loadAndShow(form);
     std::vector<double> times;
-    for (int run = 0; run < Runs; ++run) {
+    for (int run = 0; run < runs; ++run) {
         form.Option1[0]->setValue(true);
         settle();
         QElapsedTimer timer;
@@ -60,7 +61,7 @@ Rebuild rebuildThroughWindow(const QString& programFolder)
     return { times, form.flex1->rows() - 1 + form.flex2->rows() - 1 };
 }
 
-std::vector<double> rebuildFloor(const QString& databasePath)
+std::vector<double> rebuildFloor(const QString& databasePath, int runs)
 {
     FilterState all;
     all.sort = SortColumn::Name;
@@ -70,7 +71,7 @@ std::vector<double> rebuildFloor(const QString& databasePath)
                                    composeRowSql(all, Gender::Female) };
     RawDatabase db(databasePath);
     std::vector<double> times;
-    for (int run = 0; run < Runs; ++run) {
+    for (int run = 0; run < runs; ++run) {
         QElapsedTimer timer;
         timer.start();
         CALLGRIND_TOGGLE_COLLECT;
@@ -82,10 +83,11 @@ std::vector<double> rebuildFloor(const QString& databasePath)
     return times;
 }
 
-std::vector<double> rebuildFloorInFreshProcess(const QString& databasePath)
+std::vector<double> rebuildFloorInFreshProcess(const QString& databasePath, int runs)
 {
     QProcess floor;
-    floor.start(QCoreApplication::applicationFilePath(), { QStringLiteral("--floor"), databasePath });
+    floor.start(QCoreApplication::applicationFilePath(),
+                { QStringLiteral("--runs"), QString::number(runs), QStringLiteral("--floor"), databasePath });
     if (!floor.waitForFinished(-1) || floor.exitCode() != 0)
         throw std::runtime_error("the floor did not run: " + floor.readAllStandardError().toStdString());
     std::vector<double> times;
@@ -113,14 +115,19 @@ int main(int argc, char** argv)
     useOffscreenPlatformUnlessSet();
     QApplication app(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() == 3 && arguments[1] == QLatin1String("--floor")) {
+    QStringList sizes = arguments.mid(1); // row counts or ter.va files
+    int runs = DefaultRuns;
+    if (sizes.size() >= 2 && sizes[0] == QLatin1String("--runs")) {
+        runs = std::max(sizes[1].toInt(), 1);
+        sizes = sizes.mid(2);
+    }
+    if (sizes.size() == 2 && sizes[0] == QLatin1String("--floor")) {
         QByteArrayList figures;
-        for (const double time : rebuildFloor(arguments[2]))
+        for (const double time : rebuildFloor(sizes[1], runs))
             figures << QByteArray::number(time, 'f', 3);
         std::printf("%s\n", figures.join(' ').constData());
         return 0;
     }
-    QStringList sizes = arguments.mid(1); // row counts or ter.va files
     if (sizes.empty())
         sizes = QStringList { "20000", "100000", "1000000" };
 
@@ -146,10 +153,11 @@ int main(int argc, char** argv)
                     RawDatabase(database).stepAll(QStringLiteral("select jk from namabayi where jk in ('M', 'F')")));
             else
                 throw std::runtime_error("cannot copy " + size.toStdString());
-            const Rebuild rebuild = rebuildThroughWindow(folder->path());
+            const Rebuild rebuild = rebuildThroughWindow(folder->path(), runs);
             if (rebuild.rowsShown != rows)
                 throw std::runtime_error("the lists show " + std::to_string(rebuild.rowsShown) + " rows");
-            const std::vector<double> floor = rebuildFloorInFreshProcess(folder->filePath(QStringLiteral("ter.va")));
+            const std::vector<double> floor
+                = rebuildFloorInFreshProcess(folder->filePath(QStringLiteral("ter.va")), runs);
             std::printf("%10d %12.1f %14s %10.1f %14s %7.2f %9.2f %14.0f\n",
                         rows,
                         median(rebuild.milliseconds),
