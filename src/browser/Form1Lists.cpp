@@ -102,6 +102,7 @@ bool Form1::loadList(const FilterState& filter, const ListSide& side, quint64 ge
     const int asal = rows.position(QStringLiteral("asal"));
     const int fav = rows.position(QStringLiteral("fav"));
     int i = 1; // the grid row being appended
+    QByteArray line; // the row being appended, its room reused from row to row
     for (; !rows.eof(); rows.moveNext()) {
         side.progressBox->cls();
         side.progressBox->fillBox(0, 0, qRound(progressBarWidth(i, total, boxWidth)), barHeight, BarColour);
@@ -110,8 +111,8 @@ bool Form1::loadList(const FilterState& filter, const ListSide& side, quint64 ge
 
         // The three text columns have text affinity: they hold text or null, never a number.
         const QByteArrayView meaning = rows.fieldUtf8(arti);
-        side.grid->addItemUtf8(
-            listRowText(rows.fieldUtf8(nama), meaning, rows.fieldUtf8(asal), rows.field(fav).toBool()));
+        writeListRowText(line, rows.fieldUtf8(nama), meaning, rows.fieldUtf8(asal), rows.field(fav).toBool());
+        side.grid->addItemUtf8(line);
         if (isLongMeaning(meaning))
             side.grid->setRowHeight(i, LongMeaningRowHeight);
         // Rows 1, 3, 5, ... are shaded, each once the row after it is in.

@@ -5,6 +5,7 @@
 #include "runtime/controls/Contrast.h"
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 
 namespace tervala::rt {
@@ -190,8 +191,12 @@ void FlexGridModel::appendRowUtf8(QByteArrayView tabSeparated)
     const int row = storedRowCount();
     if (!m_frozen)
         beginInsertRows({}, row, row);
-    m_rows.push_back(Row { m_lines.size(), quint32(tabSeparated.size()) });
-    m_lines.append(tabSeparated);
+    const qsizetype offset = m_lines.size();
+    m_rows.push_back(Row { offset, quint32(tabSeparated.size()) });
+    // resize() grows the room geometrically; append() would take QByteArray's general insert path for every row.
+    m_lines.resize(offset + tabSeparated.size());
+    if (!tabSeparated.isEmpty())
+        std::memcpy(m_lines.data() + offset, tabSeparated.data(), size_t(tabSeparated.size()));
     m_colorIndexes.resize(m_colorIndexes.size() + storedColumnCount(), NeverColoured);
     if (!m_frozen)
         endInsertRows();
@@ -263,6 +268,15 @@ void FlexGridModel::setBackColor(int row, int col, const QColor& color)
 }
 
 quint8 FlexGridModel::paletteIndex(QRgb rgb)
+{
+    // A load shades row after row in one colour.
+    if (m_lastPaletteIndex != NeverColoured && m_palette[m_lastPaletteIndex] == rgb)
+        return m_lastPaletteIndex;
+    m_lastPaletteIndex = nearestPaletteIndex(rgb);
+    return m_lastPaletteIndex;
+}
+
+quint8 FlexGridModel::nearestPaletteIndex(QRgb rgb)
 {
     const auto distance = [rgb](QRgb other) {
         const int red = qRed(rgb) - qRed(other);

@@ -75,6 +75,7 @@ private:
 
     bool isStored(int row, int col) const;
     quint8 paletteIndex(QRgb rgb);
+    quint8 nearestPaletteIndex(QRgb rgb);
     QByteArrayView line(int row) const;
     QString cell(int row, int col) const;
 
@@ -88,6 +89,7 @@ private:
     // colours a new one is drawn as the nearest colour already in the palette.
     std::vector<quint8> m_colorIndexes;
     std::vector<QRgb> m_palette { 0 };
+    quint8 m_lastPaletteIndex = 0; // the index paletteIndex() gave last; 0 before the first
     std::vector<SpokenText> m_spokenTexts; // by column; shorter than the columns when the last have none
     bool m_frozen = false;
     // The shape views last saw; kept equal to the stored counts while not frozen.

@@ -32,12 +32,13 @@ Recordset::Recordset() = default;
 
 Recordset::Recordset(std::shared_ptr<const ResultTable> table)
     : m_table(std::move(table))
+    , m_rowCount(m_table ? m_table->rowCount() : 0)
 {
 }
 
 bool Recordset::eof() const
 {
-    return !m_table || m_row >= m_table->rowCount();
+    return m_row >= m_rowCount;
 }
 
 void Recordset::moveNext()

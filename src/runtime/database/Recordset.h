@@ -39,6 +39,7 @@ private:
     void requireField(int position) const;
 
     std::shared_ptr<const ResultTable> m_table;
+    qsizetype m_rowCount = 0; // of m_table, asked once: every field read checks against it
     qsizetype m_row = 0;
 };
 

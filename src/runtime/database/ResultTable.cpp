@@ -1,17 +1,43 @@
-// QByteArray and QList grow with realloc for plain data, so a large result is not copied while it grows.
 #include "runtime/database/ResultTable.h"
 
+#include <QString>
+
+#include <algorithm>
 #include <cstring>
 #include <limits>
+#include <new>
 
 namespace tervala::rt {
 
-namespace {
+template <class T> void ResultTable::Growing<T>::reserveFor(qsizetype more)
+{
+    if (size + more <= capacity)
+        return;
+    const qsizetype wanted = std::max({ size + more, capacity * 2, qsizetype(64) });
+    auto* grown = static_cast<T*>(std::realloc(items.get(), size_t(wanted) * sizeof(T)));
+    if (!grown)
+        throw std::bad_alloc();
+    (void)items.release(); // realloc has freed or kept the old block
+    items.reset(grown);
+    capacity = wanted;
+}
 
-constexpr int SizeBits = 29;
-constexpr quint32 SizeMask = (quint32(1) << SizeBits) - 1;
-
-} // namespace
+template <class T> void ResultTable::Growing<T>::shrinkToFit()
+{
+    if (size == capacity)
+        return;
+    if (size == 0) {
+        items.reset();
+        capacity = 0;
+        return;
+    }
+    // A failed shrink keeps the larger block, which is as good.
+    if (auto* shrunk = static_cast<T*>(std::realloc(items.get(), size_t(size) * sizeof(T)))) {
+        (void)items.release();
+        items.reset(shrunk);
+        capacity = size;
+    }
+}
 
 ResultTable::ResultTable(QStringList columnNames)
     : m_columnNames(std::move(columnNames))
@@ -32,8 +58,8 @@ int ResultTable::columnIndex(const QString& name) const
 QVariant ResultTable::value(qsizetype row, int column) const
 {
     Q_ASSERT(row >= 0 && row < rowCount() && column >= 0 && column < columnCount());
-    const Cell cell = m_cells[row * columnCount() + column];
-    const char* data = m_arena.constData() + cell.offset;
+    const Cell cell = m_cells.items.get()[row * columnCount() + column];
+    const char* data = m_arena.items.get() + cell.offset;
     const auto size = qsizetype(cell.typeAndSize & SizeMask);
     switch (Type(cell.typeAndSize >> SizeBits)) {
     case Type::Null:
@@ -58,16 +84,6 @@ QVariant ResultTable::value(qsizetype row, int column) const
     Q_UNREACHABLE();
 }
 
-QByteArrayView ResultTable::bytes(qsizetype row, int column) const
-{
-    Q_ASSERT(row >= 0 && row < rowCount() && column >= 0 && column < columnCount());
-    const Cell cell = m_cells[row * columnCount() + column];
-    const Type type = Type(cell.typeAndSize >> SizeBits);
-    if (type != Type::Text && type != Type::Blob)
-        return {};
-    return QByteArrayView(m_arena.constData() + cell.offset, qsizetype(cell.typeAndSize & SizeMask));
-}
-
 bool ResultTable::appendNull()
 {
     return appendBytes(Type::Null, nullptr, 0);
@@ -76,7 +92,7 @@ bool ResultTable::appendNull()
 bool ResultTable::appendInteger(qint64 value)
 {
     if (value >= std::numeric_limits<qint32>::min() && value <= std::numeric_limits<qint32>::max()) {
-        m_cells.append(Cell { quint32(qint32(value)), quint32(Type::Integer) << SizeBits });
+        appendCell(Cell { quint32(qint32(value)), quint32(Type::Integer) << SizeBits });
         return true;
     }
     char bytes[sizeof value];
@@ -93,22 +109,29 @@ bool ResultTable::appendReal(double value)
 
 bool ResultTable::appendBytes(Type type, const char* data, qsizetype size)
 {
-    if (size > qsizetype(SizeMask) || m_arena.size() + size > qsizetype(std::numeric_limits<quint32>::max()))
+    const qsizetype offset = m_arena.size;
+    if (size > qsizetype(SizeMask) || offset + size > qsizetype(std::numeric_limits<quint32>::max()))
         return false;
-    const qsizetype offset = m_arena.size();
-    m_cells.append(Cell { quint32(offset), (quint32(type) << SizeBits) | quint32(size) });
-    // resize() grows the capacity geometrically; append() would take QByteArray's general insert path per cell.
-    m_arena.resize(offset + size);
-    if (size > 0)
-        std::memcpy(m_arena.data() + offset, data, size_t(size));
+    appendCell(Cell { quint32(offset), (quint32(type) << SizeBits) | quint32(size) });
+    if (size > 0) {
+        m_arena.reserveFor(size);
+        std::memcpy(m_arena.items.get() + offset, data, size_t(size));
+        m_arena.size += size;
+    }
     return true;
+}
+
+void ResultTable::appendCell(Cell cell)
+{
+    m_cells.reserveFor(1);
+    m_cells.items.get()[m_cells.size++] = cell;
 }
 
 void ResultTable::squeeze()
 {
-    Q_ASSERT(columnCount() == 0 || m_cells.size() % columnCount() == 0);
-    m_arena.squeeze();
-    m_cells.squeeze();
+    Q_ASSERT(columnCount() == 0 || m_cells.size % columnCount() == 0);
+    m_arena.shrinkToFit();
+    m_cells.shrinkToFit();
 }
 
 } // namespace tervala::rt

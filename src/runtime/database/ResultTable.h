@@ -4,10 +4,13 @@
 // always a whole row of columnCount() cells; the table is read-only once a Recordset holds it.
 #pragma once
 
-#include <QByteArray>
-#include <QList>
+#include <QByteArrayView>
 #include <QStringList>
 #include <QVariant>
+
+#include <cstdlib>
+#include <memory>
+#include <type_traits>
 
 namespace tervala::rt {
 
@@ -17,12 +20,20 @@ struct ResultTable {
     explicit ResultTable(QStringList columnNames);
 
     int columnCount() const { return int(m_columnNames.size()); }
-    qsizetype rowCount() const { return columnCount() == 0 ? 0 : m_cells.size() / columnCount(); }
+    qsizetype rowCount() const { return columnCount() == 0 ? 0 : m_cells.size / columnCount(); }
     // The position of the column named so (any letter case), or -1.
     int columnIndex(const QString& name) const;
     QVariant value(qsizetype row, int column) const;
     // The bytes of a text or blob cell as stored, without a copy; an empty view for null and for a number.
-    QByteArrayView bytes(qsizetype row, int column) const;
+    QByteArrayView bytes(qsizetype row, int column) const
+    {
+        Q_ASSERT(row >= 0 && row < rowCount() && column >= 0 && column < columnCount());
+        const Cell cell = m_cells.items.get()[row * columnCount() + column];
+        const Type type = Type(cell.typeAndSize >> SizeBits);
+        if (type != Type::Text && type != Type::Blob)
+            return {};
+        return QByteArrayView(m_arena.items.get() + cell.offset, qsizetype(cell.typeAndSize & SizeMask));
+    }
 
     // Append the next cell of the current row. Return false when the arena would pass 4 GiB or a value
     // 512 MiB: the caller reports the result as too large.
@@ -34,14 +45,35 @@ struct ResultTable {
     void squeeze();
 
 private:
+    static constexpr int SizeBits = 29;
+    static constexpr quint32 SizeMask = (quint32(1) << SizeBits) - 1;
+
     struct Cell {
         quint32 offset; // or the value of an integer of size 0
         quint32 typeAndSize; // type in the top 3 bits, byte count below
     };
 
+    // Plain items in one block that realloc grows geometrically, so a large result is not copied while it grows
+    // and an append is a bounds check and a copy.
+    template <class T> struct Growing {
+        static_assert(std::is_trivially_copyable_v<T>);
+        struct Free {
+            void operator()(T* items) const { std::free(items); }
+        };
+        std::unique_ptr<T, Free> items;
+        qsizetype size = 0;
+        qsizetype capacity = 0;
+
+        // Makes room for more items after size; throws std::bad_alloc when there is none.
+        void reserveFor(qsizetype more);
+        void shrinkToFit();
+    };
+
+    void appendCell(Cell cell);
+
     QStringList m_columnNames;
-    QByteArray m_arena;
-    QList<Cell> m_cells;
+    Growing<char> m_arena;
+    Growing<Cell> m_cells;
 };
 
 } // namespace tervala::rt
