@@ -10,6 +10,9 @@ namespace tervala::rt {
 
 namespace {
 
+// Rows are given back in blocks of this many, a megabyte or so of a name list.
+constexpr qsizetype ReleaseEveryRows = 16384;
+
 [[noreturn]] void throwAtEof()
 {
     throw DbError(SQLITE_MISUSE,
@@ -30,7 +33,7 @@ namespace {
 
 Recordset::Recordset() = default;
 
-Recordset::Recordset(std::shared_ptr<const ResultTable> table)
+Recordset::Recordset(std::shared_ptr<ResultTable> table)
     : m_table(std::move(table))
     , m_rowCount(m_table ? m_table->rowCount() : 0)
 {
@@ -46,6 +49,9 @@ void Recordset::moveNext()
     if (eof())
         throwAtEof();
     ++m_row;
+    // A copy made earlier may still read rows behind this one; a copy made later starts here.
+    if (m_row % ReleaseEveryRows == 0 && m_table.use_count() == 1)
+        m_table->releaseRowsBefore(m_row);
 }
 
 QVariant Recordset::field(const QString& columnName) const

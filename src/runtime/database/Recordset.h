@@ -15,11 +15,12 @@ struct ResultTable;
 class Recordset {
 public:
     Recordset();
-    explicit Recordset(std::shared_ptr<const ResultTable> table);
+    explicit Recordset(std::shared_ptr<ResultTable> table);
 
     // True when there is no current row: past the last row, or no rows at all.
     bool eof() const;
-    // Throws DbError at eof, as ADO's MoveNext does.
+    // Throws DbError at eof, as ADO's MoveNext does. A recordset that alone holds its rows gives those behind it
+    // back to the system as it moves on, so that a long list is not held twice while it is copied elsewhere.
     void moveNext();
 
     // Field of the current row by column name (matched without regard to letter case) or by 0-based position.
@@ -38,7 +39,7 @@ private:
     // Throws as field() does when there is no current row or no column at position.
     void requireField(int position) const;
 
-    std::shared_ptr<const ResultTable> m_table;
+    std::shared_ptr<ResultTable> m_table; // read only, but for giving back the rows behind a sole reader
     qsizetype m_rowCount = 0; // of m_table, asked once: every field read checks against it
     qsizetype m_row = 0;
 };

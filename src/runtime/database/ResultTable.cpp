@@ -6,6 +6,8 @@
 #include <cstring>
 #include <limits>
 #include <new>
+#include <sys/mman.h>
+#include <unistd.h>
 
 namespace tervala::rt {
 
@@ -39,6 +41,19 @@ template <class T> void ResultTable::Growing<T>::shrinkToFit()
     }
 }
 
+template <class T> void ResultTable::Growing<T>::releaseBefore(qsizetype count)
+{
+    // Only pages wholly inside [items, items + count) go: the allocator's own bookkeeping lies outside the block.
+    static const auto pageSize = quintptr(sysconf(_SC_PAGESIZE));
+    const auto start = std::max((quintptr(items.get()) + pageSize - 1) & ~(pageSize - 1), releasedUpTo);
+    const auto end = quintptr(items.get() + count) & ~(pageSize - 1);
+    if (end <= start)
+        return;
+    // Advice, not a command: pages the system keeps are only kept longer.
+    madvise(reinterpret_cast<void*>(start), end - start, MADV_DONTNEED);
+    releasedUpTo = end;
+}
+
 ResultTable::ResultTable(QStringList columnNames)
     : m_columnNames(std::move(columnNames))
 {
@@ -57,7 +72,7 @@ int ResultTable::columnIndex(const QString& name) const
 
 QVariant ResultTable::value(qsizetype row, int column) const
 {
-    Q_ASSERT(row >= 0 && row < rowCount() && column >= 0 && column < columnCount());
+    Q_ASSERT(row >= m_releasedRows && row < rowCount() && column >= 0 && column < columnCount());
     const Cell cell = m_cells.items.get()[row * columnCount() + column];
     const char* data = m_arena.items.get() + cell.offset;
     const auto size = qsizetype(cell.typeAndSize & SizeMask);
@@ -125,6 +140,23 @@ void ResultTable::appendCell(Cell cell)
 {
     m_cells.reserveFor(1);
     m_cells.items.get()[m_cells.size++] = cell;
+}
+
+void ResultTable::releaseRowsBefore(qsizetype row)
+{
+    Q_ASSERT(row >= m_releasedRows && row <= rowCount());
+    m_releasedRows = row;
+    m_cells.releaseBefore(row * columnCount());
+    // Where the row's bytes begin in the arena: at the offset of its first cell that has one (an integer held in
+    // its cell keeps its value there instead), or at the end of the arena when no later cell has one.
+    for (qsizetype cell = row * columnCount(); cell < m_cells.size; ++cell) {
+        const Cell c = m_cells.items.get()[cell];
+        if (Type(c.typeAndSize >> SizeBits) != Type::Integer || (c.typeAndSize & SizeMask) != 0) {
+            m_arena.releaseBefore(c.offset);
+            return;
+        }
+    }
+    m_arena.releaseBefore(m_arena.size);
 }
 
 void ResultTable::squeeze()

@@ -1,7 +1,8 @@
 // The rows of one query, held compactly: every value lives in one byte arena (text as UTF-8, numbers as
 // their 8 bytes) and each cell is 8 bytes pointing into it, row after row; an integer that fits in 32 bits
 // (a flag, a count) is held in its cell alone. Rows are only appended,
-// always a whole row of columnCount() cells; the table is read-only once a Recordset holds it.
+// always a whole row of columnCount() cells; the table is read-only once a Recordset holds it, but for giving
+// back the memory of rows its one reader has passed.
 #pragma once
 
 #include <QByteArrayView>
@@ -27,7 +28,7 @@ struct ResultTable {
     // The bytes of a text or blob cell as stored, without a copy; an empty view for null and for a number.
     QByteArrayView bytes(qsizetype row, int column) const
     {
-        Q_ASSERT(row >= 0 && row < rowCount() && column >= 0 && column < columnCount());
+        Q_ASSERT(row >= m_releasedRows && row < rowCount() && column >= 0 && column < columnCount());
         const Cell cell = m_cells.items.get()[row * columnCount() + column];
         const Type type = Type(cell.typeAndSize >> SizeBits);
         if (type != Type::Text && type != Type::Blob)
@@ -43,6 +44,9 @@ struct ResultTable {
     bool appendBytes(Type type, const char* data, qsizetype size);
     // Gives back the room reserved for growth once the last row is in.
     void squeeze();
+    // Gives the memory of the rows before row back to the system, in whole pages; they must never be read again.
+    // A forward-only reader that alone holds the table calls it as it moves on.
+    void releaseRowsBefore(qsizetype row);
 
 private:
     static constexpr int SizeBits = 29;
@@ -67,6 +71,9 @@ private:
         // Makes room for more items after size; throws std::bad_alloc when there is none.
         void reserveFor(qsizetype more);
         void shrinkToFit();
+        // Gives the whole pages below item count back to the system; the block stays allocated.
+        void releaseBefore(qsizetype count);
+        quintptr releasedUpTo = 0; // address up to which pages were given back
     };
 
     void appendCell(Cell cell);
@@ -74,6 +81,7 @@ private:
     QStringList m_columnNames;
     Growing<char> m_arena;
     Growing<Cell> m_cells;
+    qsizetype m_releasedRows = 0; // rows before this one are given back
 };
 
 } // namespace tervala::rt

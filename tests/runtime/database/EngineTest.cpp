@@ -42,6 +42,27 @@ TEST_F(Engine, RecordsetsKeepTheirRowsWhileChangesReachTheFileAtOnce)
     EXPECT_EQ(sqlTraceLine("t", "a\\b\nc\r\td 'ë'"), QByteArray("t\ta\\\\b\\nc\\r\\td '\xc3\xab'\n"));
 }
 
+// A sole reader gives back the rows behind it as it goes; neither it nor a copy behind it may lose a row.
+TEST_F(Engine, LongResultsReadWholeWhileTheRowsBehindGoBack)
+{
+    const QString sql = "with recursive n(i) as (select 1 union all select i + 1 from n where i < 100000) "
+                        "select i, 'name ' || i as nama, null as arti from n";
+    Recordset sole = m_db.execute(sql);
+    Recordset shared = m_db.execute(sql);
+    Recordset behind = shared;
+    qlonglong i = 1;
+    for (; !sole.eof(); sole.moveNext(), shared.moveNext(), ++i) {
+        ASSERT_EQ(sole.field(0).toLongLong(), i);
+        ASSERT_EQ(sole.field("nama").toString(), "name " + QString::number(i));
+        ASSERT_EQ(shared.fieldUtf8(1), ("name " + QString::number(i)).toUtf8());
+    }
+    EXPECT_EQ(i, 100001);
+    EXPECT_TRUE(shared.eof());
+    for (i = 1; !behind.eof(); behind.moveNext(), ++i)
+        ASSERT_EQ(behind.field("nama").toString(), "name " + QString::number(i));
+    EXPECT_EQ(i, 100001);
+}
+
 TEST_F(Engine, RefusesASecondStatementAfterASemicolon)
 {
     const QString twoStatements = "update namabayi set fav = true; delete from namabayi";
