@@ -92,8 +92,10 @@ bool Form1::loadList(const FilterState& filter, const ListSide& side, quint64 ge
 {
     side.progressBox->setVisible(true);
     const qlonglong total = countOf(connection(), composeCountSql(filter, side.gender));
-    rt::Recordset rows = executeOrEmpty(connection(), composeRowSql(filter, side.gender));
+    // Emptied just before the row statement runs rather than just after: nobody can tell (the grid's redraw is
+    // off and nothing yields in between), and the old rows are then never held beside the new result.
     side.grid->setRows(1);
+    rt::Recordset rows = executeOrEmpty(connection(), composeRowSql(filter, side.gender));
 
     const int barHeight = side.progressBox->heightTwips();
     const int boxWidth = side.progressBox->widthTwips();

@@ -72,20 +72,32 @@ int ResultTable::columnIndex(const QString& name) const
 
 QVariant ResultTable::value(qsizetype row, int column) const
 {
-    Q_ASSERT(row >= m_releasedRows && row < rowCount() && column >= 0 && column < columnCount());
-    const Cell cell = m_cells.items.get()[row * columnCount() + column];
-    const char* data = m_arena.items.get() + cell.offset;
-    const auto size = qsizetype(cell.typeAndSize & SizeMask);
-    switch (Type(cell.typeAndSize >> SizeBits)) {
+    const Cell typeAndSize = cell(row, column);
+    const char* data = m_arena.items.get() + offsetOf(row, column);
+    const auto size = qsizetype(typeAndSize & SizeMask);
+    switch (Type(typeAndSize >> SizeBits)) {
     case Type::Null:
         return {};
-    case Type::Integer: {
-        if (size == 0)
-            return QVariant(qlonglong(qint32(cell.offset)));
-        qint64 number;
-        std::memcpy(&number, data, sizeof number);
-        return QVariant(qlonglong(number));
-    }
+    case Type::Integer:
+        switch (size) {
+        case 1:
+            return QVariant(qlonglong(qint8(data[0])));
+        case 2: {
+            qint16 number;
+            std::memcpy(&number, data, sizeof number);
+            return QVariant(qlonglong(number));
+        }
+        case 4: {
+            qint32 number;
+            std::memcpy(&number, data, sizeof number);
+            return QVariant(qlonglong(number));
+        }
+        default: {
+            qint64 number;
+            std::memcpy(&number, data, sizeof number);
+            return QVariant(qlonglong(number));
+        }
+        }
     case Type::Real: {
         double number;
         std::memcpy(&number, data, sizeof number);
@@ -106,13 +118,18 @@ bool ResultTable::appendNull()
 
 bool ResultTable::appendInteger(qint64 value)
 {
-    if (value >= std::numeric_limits<qint32>::min() && value <= std::numeric_limits<qint32>::max()) {
-        appendCell(Cell { quint32(qint32(value)), quint32(Type::Integer) << SizeBits });
-        return true;
-    }
+    // Little-endian, so the low bytes of the value are the value in fewer bytes.
+    static_assert(Q_BYTE_ORDER == Q_LITTLE_ENDIAN);
     char bytes[sizeof value];
     std::memcpy(bytes, &value, sizeof value);
-    return appendBytes(Type::Integer, bytes, sizeof bytes);
+    qsizetype size = 8;
+    if (value >= std::numeric_limits<qint8>::min() && value <= std::numeric_limits<qint8>::max())
+        size = 1;
+    else if (value >= std::numeric_limits<qint16>::min() && value <= std::numeric_limits<qint16>::max())
+        size = 2;
+    else if (value >= std::numeric_limits<qint32>::min() && value <= std::numeric_limits<qint32>::max())
+        size = 4;
+    return appendBytes(Type::Integer, bytes, size);
 }
 
 bool ResultTable::appendReal(double value)
@@ -127,7 +144,12 @@ bool ResultTable::appendBytes(Type type, const char* data, qsizetype size)
     const qsizetype offset = m_arena.size;
     if (size > qsizetype(SizeMask) || offset + size > qsizetype(std::numeric_limits<quint32>::max()))
         return false;
-    appendCell(Cell { quint32(offset), (quint32(type) << SizeBits) | quint32(size) });
+    if (m_cells.size % columnCount() == 0) {
+        m_rowStarts.reserveFor(1);
+        m_rowStarts.items.get()[m_rowStarts.size++] = quint32(offset);
+    }
+    m_cells.reserveFor(1);
+    m_cells.items.get()[m_cells.size++] = (quint32(type) << SizeBits) | quint32(size);
     if (size > 0) {
         m_arena.reserveFor(size);
         std::memcpy(m_arena.items.get() + offset, data, size_t(size));
@@ -136,27 +158,13 @@ bool ResultTable::appendBytes(Type type, const char* data, qsizetype size)
     return true;
 }
 
-void ResultTable::appendCell(Cell cell)
-{
-    m_cells.reserveFor(1);
-    m_cells.items.get()[m_cells.size++] = cell;
-}
-
 void ResultTable::releaseRowsBefore(qsizetype row)
 {
     Q_ASSERT(row >= m_releasedRows && row <= rowCount());
     m_releasedRows = row;
     m_cells.releaseBefore(row * columnCount());
-    // Where the row's bytes begin in the arena: at the offset of its first cell that has one (an integer held in
-    // its cell keeps its value there instead), or at the end of the arena when no later cell has one.
-    for (qsizetype cell = row * columnCount(); cell < m_cells.size; ++cell) {
-        const Cell c = m_cells.items.get()[cell];
-        if (Type(c.typeAndSize >> SizeBits) != Type::Integer || (c.typeAndSize & SizeMask) != 0) {
-            m_arena.releaseBefore(c.offset);
-            return;
-        }
-    }
-    m_arena.releaseBefore(m_arena.size);
+    m_rowStarts.releaseBefore(row);
+    m_arena.releaseBefore(row < rowCount() ? qsizetype(m_rowStarts.items.get()[row]) : m_arena.size);
 }
 
 void ResultTable::squeeze()
@@ -164,6 +172,7 @@ void ResultTable::squeeze()
     Q_ASSERT(columnCount() == 0 || m_cells.size % columnCount() == 0);
     m_arena.shrinkToFit();
     m_cells.shrinkToFit();
+    m_rowStarts.shrinkToFit();
 }
 
 } // namespace tervala::rt

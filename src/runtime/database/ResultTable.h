@@ -1,8 +1,8 @@
-// The rows of one query, held compactly: every value lives in one byte arena (text as UTF-8, numbers as
-// their 8 bytes) and each cell is 8 bytes pointing into it, row after row; an integer that fits in 32 bits
-// (a flag, a count) is held in its cell alone. Rows are only appended,
-// always a whole row of columnCount() cells; the table is read-only once a Recordset holds it, but for giving
-// back the memory of rows its one reader has passed.
+// The rows of one query, held compactly: every value lives in one byte arena, row after row (text as UTF-8,
+// integers in the fewest of 1, 2, 4 or 8 bytes that hold them, reals in 8), and each cell is 4 bytes, its type and
+// byte count; each row keeps where its first value begins, and a cell's value follows those of the cells before it
+// in its row. Rows are only appended, always a whole row of columnCount() cells; the table is read-only once a
+// Recordset holds it, but for giving back the memory of rows its one reader has passed.
 #pragma once
 
 #include <QByteArrayView>
@@ -28,12 +28,10 @@ struct ResultTable {
     // The bytes of a text or blob cell as stored, without a copy; an empty view for null and for a number.
     QByteArrayView bytes(qsizetype row, int column) const
     {
-        Q_ASSERT(row >= m_releasedRows && row < rowCount() && column >= 0 && column < columnCount());
-        const Cell cell = m_cells.items.get()[row * columnCount() + column];
-        const Type type = Type(cell.typeAndSize >> SizeBits);
+        const Type type = Type(cell(row, column) >> SizeBits);
         if (type != Type::Text && type != Type::Blob)
             return {};
-        return QByteArrayView(m_arena.items.get() + cell.offset, qsizetype(cell.typeAndSize & SizeMask));
+        return QByteArrayView(m_arena.items.get() + offsetOf(row, column), qsizetype(cell(row, column) & SizeMask));
     }
 
     // Append the next cell of the current row. Return false when the arena would pass 4 GiB or a value
@@ -52,10 +50,22 @@ private:
     static constexpr int SizeBits = 29;
     static constexpr quint32 SizeMask = (quint32(1) << SizeBits) - 1;
 
-    struct Cell {
-        quint32 offset; // or the value of an integer of size 0
-        quint32 typeAndSize; // type in the top 3 bits, byte count below
-    };
+    using Cell = quint32; // type in the top 3 bits, byte count below
+
+    Cell cell(qsizetype row, int column) const
+    {
+        Q_ASSERT(row >= m_releasedRows && row < rowCount() && column >= 0 && column < columnCount());
+        return m_cells.items.get()[row * columnCount() + column];
+    }
+    // Where the value of the cell begins in the arena.
+    qsizetype offsetOf(qsizetype row, int column) const
+    {
+        const Cell* cells = m_cells.items.get() + row * columnCount();
+        qsizetype offset = m_rowStarts.items.get()[row];
+        for (int before = 0; before < column; ++before)
+            offset += cells[before] & SizeMask;
+        return offset;
+    }
 
     // Plain items in one block that realloc grows geometrically, so a large result is not copied while it grows
     // and an append is a bounds check and a copy.
@@ -76,11 +86,10 @@ private:
         quintptr releasedUpTo = 0; // address up to which pages were given back
     };
 
-    void appendCell(Cell cell);
-
     QStringList m_columnNames;
     Growing<char> m_arena;
     Growing<Cell> m_cells;
+    Growing<quint32> m_rowStarts; // arena offset of each row's first value
     qsizetype m_releasedRows = 0; // rows before this one are given back
 };
 

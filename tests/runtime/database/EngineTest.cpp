@@ -63,6 +63,25 @@ TEST_F(Engine, LongResultsReadWholeWhileTheRowsBehindGoBack)
     EXPECT_EQ(i, 100001);
 }
 
+// Integers are held in the fewest bytes that hold them; each must come back whole, sign and all.
+TEST_F(Engine, IntegersComeBackWholeFromEverySize)
+{
+    const qlonglong values[] = { 0,          -1,          127,        -128,          128,
+                                 -129,       32767,       -32768,     32768,         -32769,
+                                 2147483647, -2147483648, 2147483648, -2147483649LL, 9223372036854775807LL };
+    QStringList selects;
+    for (const qlonglong value : values)
+        selects << QString("select %1 as v, 'x' as t").arg(value);
+    Recordset rows = m_db.execute(selects.join(" union all "));
+    for (const qlonglong value : values) {
+        ASSERT_FALSE(rows.eof());
+        EXPECT_EQ(rows.field("v").toLongLong(), value);
+        EXPECT_EQ(rows.fieldUtf8(1), QByteArray("x"));
+        rows.moveNext();
+    }
+    EXPECT_TRUE(rows.eof());
+}
+
 TEST_F(Engine, RefusesASecondStatementAfterASemicolon)
 {
     const QString twoStatements = "update namabayi set fav = true; delete from namabayi";
