@@ -113,7 +113,7 @@ bool Form1::loadList(const FilterState& filter, const ListSide& side, quint64 ge
 
         // The three text columns have text affinity: they hold text or null, never a number.
         const QByteArrayView meaning = rows.fieldUtf8(arti);
-        writeListRowText(line, rows.fieldUtf8(nama), meaning, rows.fieldUtf8(asal), rows.field(fav).toBool());
+        writeListRowText(line, rows.fieldUtf8(nama), meaning, rows.fieldUtf8(asal), rows.fieldIsTrue(fav));
         side.grid->addItemUtf8(line);
         if (isLongMeaning(meaning))
             side.grid->setRowHeight(i, LongMeaningRowHeight);

@@ -70,6 +70,14 @@ QByteArrayView Recordset::fieldUtf8(int position) const
     return m_table->bytes(m_row, position);
 }
 
+bool Recordset::fieldIsTrue(int position) const
+{
+    requireField(position);
+    if (const std::optional<bool> isTrue = m_table->integerIsNonZero(m_row, position))
+        return *isTrue;
+    return m_table->value(m_row, position).toBool();
+}
+
 int Recordset::position(const QString& columnName) const
 {
     return m_table ? m_table->columnIndex(columnName) : -1;

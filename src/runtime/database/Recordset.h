@@ -31,6 +31,9 @@ public:
     // The UTF-8 bytes of a text field of the current row, by 0-based position, without a copy; they stay valid
     // while this recordset lives. Null and numbers give an empty view. Throws as field().
     QByteArrayView fieldUtf8(int position) const;
+    // field(position).toBool(), without a QVariant for the common null or integer (a flag on every row of a
+    // list). Throws as field().
+    bool fieldIsTrue(int position) const;
     // The 0-based position of the named column (any letter case), or -1 when there is no such column or no
     // result: a loop over many rows looks its columns up once.
     int position(const QString& columnName) const;

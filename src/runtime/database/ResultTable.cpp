@@ -11,10 +11,8 @@
 
 namespace tervala::rt {
 
-template <class T> void ResultTable::Growing<T>::reserveFor(qsizetype more)
+template <class T> void ResultTable::Growing<T>::grow(qsizetype more)
 {
-    if (size + more <= capacity)
-        return;
     const qsizetype wanted = std::max({ size + more, capacity * 2, qsizetype(64) });
     auto* grown = static_cast<T*>(std::realloc(items.get(), size_t(wanted) * sizeof(T)));
     if (!grown)
@@ -109,6 +107,21 @@ QVariant ResultTable::value(qsizetype row, int column) const
         return QVariant(QByteArray(data, size));
     }
     Q_UNREACHABLE();
+}
+
+std::optional<bool> ResultTable::integerIsNonZero(qsizetype row, int column) const
+{
+    const Cell typeAndSize = cell(row, column);
+    switch (Type(typeAndSize >> SizeBits)) {
+    case Type::Null:
+        return false;
+    case Type::Integer: {
+        const char* data = m_arena.items.get() + offsetOf(row, column);
+        return std::any_of(data, data + (typeAndSize & SizeMask), [](char byte) { return byte != 0; });
+    }
+    default:
+        return std::nullopt;
+    }
 }
 
 bool ResultTable::appendNull()

@@ -11,6 +11,7 @@
 
 #include <cstdlib>
 #include <memory>
+#include <optional>
 #include <type_traits>
 
 namespace tervala::rt {
@@ -33,6 +34,9 @@ struct ResultTable {
             return {};
         return QByteArrayView(m_arena.items.get() + offsetOf(row, column), qsizetype(cell(row, column) & SizeMask));
     }
+
+    // For a null cell false, for an integer whether it is not 0, for any other cell no answer.
+    std::optional<bool> integerIsNonZero(qsizetype row, int column) const;
 
     // Append the next cell of the current row. Return false when the arena would pass 4 GiB or a value
     // 512 MiB: the caller reports the result as too large.
@@ -79,7 +83,12 @@ private:
         qsizetype capacity = 0;
 
         // Makes room for more items after size; throws std::bad_alloc when there is none.
-        void reserveFor(qsizetype more);
+        void reserveFor(qsizetype more)
+        {
+            if (size + more > capacity)
+                grow(more);
+        }
+        void grow(qsizetype more);
         void shrinkToFit();
         // Gives the whole pages below item count back to the system; the block stays allocated.
         void releaseBefore(qsizetype count);

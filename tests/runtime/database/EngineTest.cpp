@@ -82,6 +82,18 @@ TEST_F(Engine, IntegersComeBackWholeFromEverySize)
     EXPECT_TRUE(rows.eof());
 }
 
+// The flag read of a list row must agree with the general one for every kind of value.
+TEST_F(Engine, FieldIsTrueAgreesWithTheFieldReadAsABoolean)
+{
+    Recordset rows = m_db.execute("select null union all select 0 union all select 1 union all select -300 "
+                                  "union all select 70000 union all select 0.0 union all select 2.5 union all "
+                                  "select 'true' union all select 'false' union all select '0' union all select ''");
+    for (int row = 0; !rows.eof(); rows.moveNext(), ++row) {
+        SCOPED_TRACE(row);
+        EXPECT_EQ(rows.fieldIsTrue(0), rows.field(0).toBool());
+    }
+}
+
 TEST_F(Engine, RefusesASecondStatementAfterASemicolon)
 {
     const QString twoStatements = "update namabayi set fav = true; delete from namabayi";
