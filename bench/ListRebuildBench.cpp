@@ -1,11 +1,12 @@
-// bench_list_rebuild: the list rebuild through the real window (offscreen), from choosing "ALL" to both lists
-// loaded and repainted, at each row count given (default 20000 100000 1000000), or on a copy of each ter.va
-// file given instead of a count. Beside it, the floor: the same
-// four statements run through the SQLite C API alone, every row stepped and every column read, in a fresh process
-// of this program (started with --floor FILE), so that it pays for the file's pages as the window's first rebuild
-// does and not less or more for what the window left in memory. Each figure is the median of seven runs, the
-// window's on one window, before each of which the letter "A" is chosen, untimed; the spread is min to max,
-// and beside the ratio of the medians stands the ratio of the least runs, the ones the machine disturbed least.
+// bench_list_rebuild: the list rebuild through the real window (offscreen unless QT_QPA_PLATFORM says otherwise),
+// from choosing "ALL" to both lists loaded and repainted, at each row count given (default 20000 100000 1000000),
+// or on a copy of each ter.va file given instead of a count. Beside it, the floor: the same four statements run
+// through the SQLite C API alone, opened as the program opens its file, every row stepped and every column read,
+// each run in a fresh process of this program (started with --floor FILE), so that it profits from nothing the
+// window left in memory. Before each run the window chooses the letter "A" and the floor scans the table once
+// (both untimed), so both start from the same page cache. Window runs and floor processes take turns, seven of
+// each (--runs N before the sizes: N, for callgrind on large lists); each figure gives median and min-max, and
+// beside the ratio of the medians stands the ratio of the least runs, the ones the machine disturbed least.
 // Under callgrind with --collect-atstart=no only the window's rebuilds and, with --trace-children=yes, the
 // floor's statements are counted.
 #include "bench/Measurement.h"
@@ -16,6 +17,7 @@
 #include "browser/Form1.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 
@@ -34,19 +36,58 @@ using namespace tervala::bench;
 
 namespace {
 
-constexpr int Runs = 7;
+// Runs of each figure unless "--runs N" comes before the sizes: fewer, for callgrind on the large lists.
+constexpr int DefaultRuns = 7;
 
 struct Rebuild {
-    std::vector<double> milliseconds;
+    std::vector<double> window; // milliseconds of each run
+    std::vector<double> floor;
     int rowsShown; // data rows of both grids after the rebuild
 };
 
-Rebuild rebuildThroughWindow(const QString& programFolder)
+// The statements of "ALL": count and rows of the boys, then of the girls.
+std::vector<QString> allStatements()
+{
+    FilterState all;
+    all.sort = SortColumn::Name;
+    return { composeCountSql(all, Gender::Male),
+             composeRowSql(all, Gender::Male),
+             composeCountSql(all, Gender::Female),
+             composeRowSql(all, Gender::Female) };
+}
+
+// One run of the floor, in this process: a scan of the table as the window's letter "A" makes, untimed, then
+// the statements of "ALL", timed.
+double rebuildFloor(const QString& databasePath)
+{
+    const std::vector<QString> statements = allStatements();
+    RawDatabase db(databasePath);
+    db.stepAll(statements[0]);
+    db.stepAll(statements[2]);
+    QElapsedTimer timer;
+    timer.start();
+    CALLGRIND_TOGGLE_COLLECT;
+    for (const QString& statement : statements)
+        db.stepAll(statement);
+    CALLGRIND_TOGGLE_COLLECT;
+    return millisecondsSince(timer);
+}
+
+double rebuildFloorInFreshProcess(const QString& databasePath)
+{
+    QProcess floor;
+    floor.start(QCoreApplication::applicationFilePath(), { QStringLiteral("--floor"), databasePath });
+    if (!floor.waitForFinished(-1) || floor.exitCode() != 0)
+        throw std::runtime_error("the floor did not run: " + floor.readAllStandardError().toStdString());
+    return floor.readAllStandardOutput().trimmed().toDouble();
+}
+
+Rebuild rebuildInTurns(const QString& programFolder, int runs)
 {
     Form1 form(programFolder);
     loadAndShow(form);
-    std::vector<double> times;
-    for (int run = 0; run < Runs; ++run) {
+    Rebuild rebuild;
+    for (int run = 0; run < runs; ++run) {
         form.Option1[0]->setValue(true);
         settle();
         QElapsedTimer timer;
@@ -55,43 +96,11 @@ Rebuild rebuildThroughWindow(const QString& programFolder)
         form.Option1[Form1::AllLetters]->setValue(true);
         settle();
         CALLGRIND_TOGGLE_COLLECT;
-        times.push_back(millisecondsSince(timer));
+        rebuild.window.push_back(millisecondsSince(timer));
+        rebuild.floor.push_back(rebuildFloorInFreshProcess(QDir(programFolder).filePath(QStringLiteral("ter.va"))));
     }
-    return { times, form.flex1->rows() - 1 + form.flex2->rows() - 1 };
-}
-
-std::vector<double> rebuildFloor(const QString& databasePath)
-{
-    FilterState all;
-    all.sort = SortColumn::Name;
-    const QString statements[] = { composeCountSql(all, Gender::Male),
-                                   composeRowSql(all, Gender::Male),
-                                   composeCountSql(all, Gender::Female),
-                                   composeRowSql(all, Gender::Female) };
-    RawDatabase db(databasePath);
-    std::vector<double> times;
-    for (int run = 0; run < Runs; ++run) {
-        QElapsedTimer timer;
-        timer.start();
-        CALLGRIND_TOGGLE_COLLECT;
-        for (const QString& statement : statements)
-            db.stepAll(statement);
-        CALLGRIND_TOGGLE_COLLECT;
-        times.push_back(millisecondsSince(timer));
-    }
-    return times;
-}
-
-std::vector<double> rebuildFloorInFreshProcess(const QString& databasePath)
-{
-    QProcess floor;
-    floor.start(QCoreApplication::applicationFilePath(), { QStringLiteral("--floor"), databasePath });
-    if (!floor.waitForFinished(-1) || floor.exitCode() != 0)
-        throw std::runtime_error("the floor did not run: " + floor.readAllStandardError().toStdString());
-    std::vector<double> times;
-    for (const QByteArray& figure : floor.readAllStandardOutput().split(' '))
-        times.push_back(figure.trimmed().toDouble());
-    return times;
+    rebuild.rowsShown = form.flex1->rows() - 1 + form.flex2->rows() - 1;
+    return rebuild;
 }
 
 // The least of the runs: the one the shared machine disturbed least.
@@ -113,18 +122,20 @@ int main(int argc, char** argv)
     useOffscreenPlatformUnlessSet();
     QApplication app(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() == 3 && arguments[1] == QLatin1String("--floor")) {
-        QByteArrayList figures;
-        for (const double time : rebuildFloor(arguments[2]))
-            figures << QByteArray::number(time, 'f', 3);
-        std::printf("%s\n", figures.join(' ').constData());
+    QStringList sizes = arguments.mid(1); // row counts or ter.va files
+    int runs = DefaultRuns;
+    if (sizes.size() >= 2 && sizes[0] == QLatin1String("--runs")) {
+        runs = std::max(sizes[1].toInt(), 1);
+        sizes = sizes.mid(2);
+    }
+    if (sizes.size() == 2 && sizes[0] == QLatin1String("--floor")) {
+        std::printf("%.3f\n", rebuildFloor(sizes[1]));
         return 0;
     }
-    QStringList sizes = arguments.mid(1); // row counts or ter.va files
     if (sizes.empty())
         sizes = QStringList { "20000", "100000", "1000000" };
 
-    std::printf("%10s %12s %14s %10s %14s %7s %9s %14s\n",
+    std::printf("%10s %12s %14s %10s %14s %7s %9s %14s %10s\n",
                 "rows",
                 "window ms",
                 "spread",
@@ -132,7 +143,8 @@ int main(int argc, char** argv)
                 "spread",
                 "ratio",
                 "of least",
-                "peak RSS MiB");
+                "peak RSS MiB",
+                "load");
     try {
         for (const QString& size : sizes) {
             const auto folder = makeWorkFolder();
@@ -146,19 +158,20 @@ int main(int argc, char** argv)
                     RawDatabase(database).stepAll(QStringLiteral("select jk from namabayi where jk in ('M', 'F')")));
             else
                 throw std::runtime_error("cannot copy " + size.toStdString());
-            const Rebuild rebuild = rebuildThroughWindow(folder->path());
+            const QByteArray loadBefore = loadAverage();
+            const Rebuild rebuild = rebuildInTurns(folder->path(), runs);
             if (rebuild.rowsShown != rows)
                 throw std::runtime_error("the lists show " + std::to_string(rebuild.rowsShown) + " rows");
-            const std::vector<double> floor = rebuildFloorInFreshProcess(folder->filePath(QStringLiteral("ter.va")));
-            std::printf("%10d %12.1f %14s %10.1f %14s %7.2f %9.2f %14.0f\n",
+            std::printf("%10d %12.1f %14s %10.1f %14s %7.2f %9.2f %14.0f %10s\n",
                         rows,
-                        median(rebuild.milliseconds),
-                        spread(rebuild.milliseconds).constData(),
-                        median(floor),
-                        spread(floor).constData(),
-                        median(rebuild.milliseconds) / median(floor),
-                        least(rebuild.milliseconds) / least(floor),
-                        peakResidentMiB());
+                        median(rebuild.window),
+                        spread(rebuild.window).constData(),
+                        median(rebuild.floor),
+                        spread(rebuild.floor).constData(),
+                        median(rebuild.window) / median(rebuild.floor),
+                        least(rebuild.window) / least(rebuild.floor),
+                        peakResidentMiB(),
+                        (loadBefore + '-' + loadAverage()).constData());
             std::fflush(stdout);
         }
     } catch (const std::runtime_error& error) {

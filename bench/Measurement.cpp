@@ -1,6 +1,7 @@
 #include "bench/Measurement.h"
 
 #include <QCoreApplication>
+#include <QFile>
 
 #include <algorithm>
 #include <cstdlib>
@@ -42,6 +43,14 @@ double peakResidentMiB()
     rusage usage {};
     getrusage(RUSAGE_SELF, &usage);
     return double(usage.ru_maxrss) / 1024.0; // ru_maxrss is in KiB on Linux
+}
+
+QByteArray loadAverage()
+{
+    QFile file(QStringLiteral("/proc/loadavg"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll().split(' ').value(0);
 }
 
 } // namespace tervala::bench

@@ -2,6 +2,7 @@
 // loop, and peak memory. Figures are wall-clock milliseconds and MiB.
 #pragma once
 
+#include <QByteArray>
 #include <QElapsedTimer>
 
 #include <vector>
@@ -33,5 +34,8 @@ void settle();
 
 // Peak resident set size of this process so far (getrusage's ru_maxrss).
 double peakResidentMiB();
+
+// The machine's load average over the last minute (/proc/loadavg), as it reads there; empty where unknown.
+QByteArray loadAverage();
 
 } // namespace tervala::bench

@@ -1,5 +1,7 @@
 #include "bench/RawDatabase.h"
 
+#include "runtime/database/OpenSettings.h"
+
 #include <sqlite3.h>
 
 #include <stdexcept>
@@ -20,11 +22,13 @@ RawDatabase::RawDatabase(const QString& path, bool create)
     : m_path(path)
 {
     sqlite3* db = nullptr;
-    const int flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0);
+    rt::leaveOutMemoryStatistics();
+    const int flags = rt::OpenFlags | (create ? SQLITE_OPEN_CREATE : 0);
     const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, flags, nullptr);
     m_db.reset(db);
     if (rc != SQLITE_OK)
         fail({});
+    executeScript(rt::PageCacheSize);
 }
 
 RawDatabase::~RawDatabase() = default;

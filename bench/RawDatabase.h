@@ -1,7 +1,8 @@
 // A database file through the SQLite C API alone, without the program's layers: the floor that the benchmarks
 // set the program against, and the bulk writer of generated data. It is the one file of bench/ that includes
-// <sqlite3.h>. It registers none of the program's dialect: NOCASE, LIKE and upper() are SQLite's own, so the
-// floor runs only statements that plain SQLite accepts. Failures throw std::runtime_error.
+// <sqlite3.h>. It opens a file as the program's connection does (no mutex, no memory statistics, the same page
+// cache) but registers none of the program's dialect: NOCASE, LIKE and upper() are SQLite's own, so the floor
+// runs only statements that plain SQLite accepts. Failures throw std::runtime_error.
 #pragma once
 
 #include "bench/SyntheticNames.h"

@@ -92,8 +92,10 @@ bool Form1::loadList(const FilterState& filter, const ListSide& side, quint64 ge
 {
     side.progressBox->setVisible(true);
     const qlonglong total = countOf(connection(), composeCountSql(filter, side.gender));
-    rt::Recordset rows = executeOrEmpty(connection(), composeRowSql(filter, side.gender));
+    // Emptied just before the row statement runs rather than just after: nobody can tell (the grid's redraw is
+    // off and nothing yields in between), and the old rows are then never held beside the new result.
     side.grid->setRows(1);
+    rt::Recordset rows = executeOrEmpty(connection(), composeRowSql(filter, side.gender));
 
     const int barHeight = side.progressBox->heightTwips();
     const int boxWidth = side.progressBox->widthTwips();
@@ -102,6 +104,7 @@ bool Form1::loadList(const FilterState& filter, const ListSide& side, quint64 ge
     const int asal = rows.position(QStringLiteral("asal"));
     const int fav = rows.position(QStringLiteral("fav"));
     int i = 1; // the grid row being appended
+    QByteArray line; // the row being appended, its room reused from row to row
     for (; !rows.eof(); rows.moveNext()) {
         side.progressBox->cls();
         side.progressBox->fillBox(0, 0, qRound(progressBarWidth(i, total, boxWidth)), barHeight, BarColour);
@@ -110,8 +113,8 @@ bool Form1::loadList(const FilterState& filter, const ListSide& side, quint64 ge
 
         // The three text columns have text affinity: they hold text or null, never a number.
         const QByteArrayView meaning = rows.fieldUtf8(arti);
-        side.grid->addItemUtf8(
-            listRowText(rows.fieldUtf8(nama), meaning, rows.fieldUtf8(asal), rows.field(fav).toBool()));
+        writeListRowText(line, rows.fieldUtf8(nama), meaning, rows.fieldUtf8(asal), rows.fieldIsTrue(fav));
+        side.grid->addItemUtf8(line);
         if (isLongMeaning(meaning))
             side.grid->setRowHeight(i, LongMeaningRowHeight);
         // Rows 1, 3, 5, ... are shaded, each once the row after it is in.

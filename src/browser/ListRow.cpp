@@ -1,16 +1,29 @@
 #include "browser/ListRow.h"
 
+#include <cstring>
+
 namespace tervala {
 
-QByteArray listRowText(QByteArrayView nama, QByteArrayView arti, QByteArrayView asal, bool fav)
+void writeListRowText(QByteArray& line, QByteArrayView nama, QByteArrayView arti, QByteArrayView asal, bool fav)
 {
     static const QByteArray mark = FavouriteMark.toUtf8();
-    QByteArray line;
-    line.reserve(nama.size() + arti.size() + asal.size() + 4 + (fav ? mark.size() : 0));
-    line.append(nama).append('\t').append(arti).append(" \t").append(asal).append('\t');
-    if (fav)
-        line.append(mark);
-    return line;
+    const QByteArrayView favourite = fav ? QByteArrayView(mark) : QByteArrayView();
+    // resize() keeps the room of a longer earlier line; QByteArray's append would take its general insert path.
+    line.resize(nama.size() + arti.size() + asal.size() + favourite.size() + 4);
+    char* at = line.data();
+    const auto put = [&at](QByteArrayView piece) {
+        if (!piece.isEmpty())
+            std::memcpy(at, piece.data(), size_t(piece.size()));
+        at += piece.size();
+    };
+    put(nama);
+    *at++ = '\t';
+    put(arti);
+    *at++ = ' ';
+    *at++ = '\t';
+    put(asal);
+    *at++ = '\t';
+    put(favourite);
 }
 
 bool isLongMeaning(QByteArrayView arti)
@@ -18,14 +31,29 @@ bool isLongMeaning(QByteArrayView arti)
     // A character takes at least as many bytes as UTF-16 units.
     if (arti.size() <= LongMeaningLength)
         return false;
-    // Every byte but a continuation byte starts a character; one of four bytes needs two UTF-16 units.
+    // ASCII text, the common case, has a unit for every byte; eight bytes are tested at once.
+    quint64 high = 0;
+    qsizetype at = 0;
+    for (; at + 8 <= arti.size(); at += 8) {
+        quint64 word;
+        std::memcpy(&word, arti.data() + at, sizeof word);
+        high |= word & 0x8080808080808080u;
+    }
+    for (; at < arti.size(); ++at)
+        high |= uchar(arti[at]) & 0x80u;
+    if (high == 0)
+        return true;
+    // Every byte but a continuation byte starts a character; one of four bytes needs two UTF-16 units. The count
+    // stops once it is past the limit.
     qsizetype units = 0;
     for (const char c : arti) {
         const auto byte = uchar(c);
         units += (byte & 0xC0) != 0x80;
         units += byte >= 0xF0;
+        if (units > LongMeaningLength)
+            return true;
     }
-    return units > LongMeaningLength;
+    return false;
 }
 
 float progressBarWidth(int row, qlonglong total, int boxWidth)

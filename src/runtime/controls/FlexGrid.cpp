@@ -341,8 +341,9 @@ void FlexGrid::applyRowHeights()
 // Keeps the current cell inside the grid, off the header row while there are data rows.
 void FlexGrid::clampCurrentCell()
 {
-    m_row = std::clamp(m_row, rows() > 1 ? 1 : 0, rows() - 1);
-    m_col = std::clamp(m_col, 0, std::max(cols() - 1, 0));
+    const int dataRows = m_model->storedRowCount();
+    m_row = std::clamp(m_row, dataRows > 0 ? 1 : 0, dataRows);
+    m_col = std::clamp(m_col, 0, std::max(m_model->storedColumnCount() - 1, 0));
 }
 
 // Moves the view's current cell to the grid's current cell without scrolling to it. The selection is cleared,

@@ -42,6 +42,7 @@ public:
     void setTextMatrix(int row, int col, const QString& text);
 
     // Height of a data row in twips (drawn twips / 15 pixels high); a row never set keeps the default height.
+    // Heights above 65,535 twips (45 inches) are kept as that.
     void setRowHeight(int row, int twips);
     int rowHeight(int row) const;
     static constexpr int DefaultRowHeightTwips = 240;

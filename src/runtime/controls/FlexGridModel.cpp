@@ -1,10 +1,12 @@
-// Storage is one byte array of lines, a vector of rows (where the line lies, a height) and a row-major colour
-// vector; appends are amortised O(1). data() only slices and decodes one short line: it runs for every painted cell.
+// Storage is one byte array of lines, a vector of rows (where each line lies, 8 bytes), one of heights (2 bytes)
+// and a row-major colour vector (a byte a cell): 14 bytes a row beside its text. Appends are amortised O(1). data()
+// only slices and decodes one short line: it runs for every painted cell.
 #include "runtime/controls/FlexGridModel.h"
 
 #include "runtime/controls/Contrast.h"
 
 #include <algorithm>
+#include <cstring>
 #include <limits>
 
 namespace tervala::rt {
@@ -164,10 +166,12 @@ void FlexGridModel::resizeRows(int count)
         else
             beginInsertRows({}, oldCount, count - 1);
     }
-    m_rows.resize(count, Row { m_lines.size() });
+    m_rows.resize(count, Row { quint64(m_lines.size()) });
+    m_heights.resize(count, 0);
     if (count == 0) {
         m_lines.clear();
         m_rows.shrink_to_fit();
+        m_heights.shrink_to_fit();
     }
     m_colorIndexes.resize(size_t(count) * storedColumnCount(), NeverColoured);
     if (count == 0)
@@ -185,8 +189,8 @@ void FlexGridModel::appendRowUtf8(QByteArrayView tabSeparated)
     const int row = storedRowCount();
     if (!m_frozen)
         beginInsertRows({}, row, row);
-    m_rows.push_back(Row { m_lines.size(), quint32(tabSeparated.size()) });
-    m_lines.append(tabSeparated);
+    m_rows.push_back(appendLine(tabSeparated));
+    m_heights.push_back(0);
     m_colorIndexes.resize(m_colorIndexes.size() + storedColumnCount(), NeverColoured);
     if (!m_frozen)
         endInsertRows();
@@ -197,9 +201,32 @@ bool FlexGridModel::isStored(int row, int col) const
     return row >= 0 && row < storedRowCount() && col >= 0 && col < storedColumnCount();
 }
 
+FlexGridModel::Row FlexGridModel::appendLine(QByteArrayView line)
+{
+    const bool isLong = quint64(line.size()) >= LongLine;
+    qsizetype offset = m_lines.size();
+    // resize() grows the room geometrically; append() would take QByteArray's general insert path for every row.
+    m_lines.resize(offset + (isLong ? qsizetype(sizeof(quint64)) : 0) + line.size());
+    if (isLong) {
+        const auto size = quint64(line.size());
+        std::memcpy(m_lines.data() + offset, &size, sizeof size);
+        offset += sizeof size;
+    }
+    if (!line.isEmpty())
+        std::memcpy(m_lines.data() + offset, line.data(), size_t(line.size()));
+    const quint64 sizeField = isLong ? LongLine : quint64(line.size());
+    Q_ASSERT(quint64(offset) < (quint64(1) << OffsetBits));
+    return Row { quint64(offset) | sizeField << OffsetBits };
+}
+
 QByteArrayView FlexGridModel::line(int row) const
 {
-    return QByteArrayView(m_lines).sliced(m_rows[row].offset, m_rows[row].size);
+    const quint64 place = m_rows[row].place;
+    const auto offset = qsizetype(place & ((quint64(1) << OffsetBits) - 1));
+    quint64 size = place >> OffsetBits;
+    if (size == LongLine)
+        std::memcpy(&size, m_lines.constData() + offset - sizeof size, sizeof size);
+    return QByteArrayView(m_lines).sliced(offset, qsizetype(size));
 }
 
 QString FlexGridModel::cell(int row, int col) const
@@ -221,10 +248,7 @@ void FlexGridModel::setText(int row, int col, const QString& text)
     while (pieces.size() <= col)
         pieces.append(QByteArray());
     pieces[col] = text.toUtf8();
-    const QByteArray changed = pieces.join('\t');
-    m_rows[row].offset = m_lines.size();
-    m_rows[row].size = quint32(changed.size());
-    m_lines.append(changed);
+    m_rows[row] = appendLine(pieces.join('\t'));
     if (!m_frozen)
         emit dataChanged(index(row, col), index(row, col), { Qt::DisplayRole });
 }
@@ -232,14 +256,14 @@ void FlexGridModel::setText(int row, int col, const QString& text)
 int FlexGridModel::heightTwips(int row) const
 {
     Q_ASSERT(row >= 0 && row < storedRowCount());
-    return m_rows[row].heightTwips;
+    return m_heights[row];
 }
 
 void FlexGridModel::setHeightTwips(int row, int twips)
 {
     Q_ASSERT(row >= 0 && row < storedRowCount());
     Q_ASSERT(twips >= 0);
-    m_rows[row].heightTwips = twips;
+    m_heights[row] = quint16(std::min(twips, MaxHeightTwips));
 }
 
 QColor FlexGridModel::backColor(int row, int col) const
@@ -258,6 +282,15 @@ void FlexGridModel::setBackColor(int row, int col, const QColor& color)
 }
 
 quint8 FlexGridModel::paletteIndex(QRgb rgb)
+{
+    // A load shades row after row in one colour.
+    if (m_lastPaletteIndex != NeverColoured && m_palette[m_lastPaletteIndex] == rgb)
+        return m_lastPaletteIndex;
+    m_lastPaletteIndex = nearestPaletteIndex(rgb);
+    return m_lastPaletteIndex;
+}
+
+quint8 FlexGridModel::nearestPaletteIndex(QRgb rgb)
 {
     const auto distance = [rgb](QRgb other) {
         const int red = qRed(rgb) - qRed(other);

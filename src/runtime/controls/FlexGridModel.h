@@ -49,7 +49,8 @@ public:
     QString text(int row, int col) const;
     void setText(int row, int col, const QString& text);
 
-    // Row height in twips; 0 means the view's default height.
+    // Row height in twips; 0 means the view's default height. Heights above MaxHeightTwips are kept as that.
+    static constexpr int MaxHeightTwips = 65535;
     int heightTwips(int row) const;
     void setHeightTwips(int row, int twips);
 
@@ -66,19 +67,25 @@ public:
     QString rowsAsTabSeparatedText(std::vector<int> rows) const;
 
 private:
+    // Where a row's line lies in m_lines, in 8 bytes: the offset in the low OffsetBits bits, the byte count above.
+    // A line of LongLine bytes or more keeps its count in the 8 bytes before it and LongLine in the record.
     struct Row {
-        qsizetype offset = 0; // of the row's line in m_lines
-        quint32 size = 0; // bytes of the line
-        qint32 heightTwips = 0; // 0: default height
+        quint64 place = 0;
     };
+    static constexpr int OffsetBits = 40;
+    static constexpr quint64 LongLine = (quint64(1) << (64 - OffsetBits)) - 1;
 
     bool isStored(int row, int col) const;
+    // Writes line at the end of m_lines and returns its place.
+    Row appendLine(QByteArrayView line);
     quint8 paletteIndex(QRgb rgb);
+    quint8 nearestPaletteIndex(QRgb rgb);
     QByteArrayView line(int row) const;
     QString cell(int row, int col) const;
 
     std::vector<Column> m_columns;
     std::vector<Row> m_rows;
+    std::vector<quint16> m_heights; // by row, in twips; 0: default height
     // The rows' lines one after the other. A changed line is written anew at the end and the old bytes stay unused
     // until every row is dropped, which empties it: only a user's edits (favourite marks) leave such bytes.
     QByteArray m_lines;
@@ -87,6 +94,7 @@ private:
     // colours a new one is drawn as the nearest colour already in the palette.
     std::vector<quint8> m_colorIndexes;
     std::vector<QRgb> m_palette { 0 };
+    quint8 m_lastPaletteIndex = 0; // the index paletteIndex() gave last; 0 before the first
     std::vector<SpokenText> m_spokenTexts; // by column; shorter than the columns when the last have none
     bool m_frozen = false;
     // The shape views last saw; kept equal to the stored counts while not frozen.

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QRadioButton>
+#include <QTimerEvent>
 
 #include <algorithm>
 
@@ -27,7 +28,26 @@ void Form::setCaption(const QString& caption)
     // A cut between the two halves of a surrogate pair would leave half a character.
     if (shown.size() < caption.size() && shown.back().isHighSurrogate())
         shown.chop(1);
-    setWindowTitle(shown);
+    m_caption = shown;
+    if (!m_sinceCaptionShown.isValid() || m_sinceCaptionShown.elapsed() >= CaptionIntervalMs)
+        showCaption();
+    else if (!m_captionDue.isActive())
+        m_captionDue.start(CaptionIntervalMs, this);
+}
+
+void Form::showCaption()
+{
+    m_captionDue.stop();
+    m_sinceCaptionShown.start();
+    setWindowTitle(m_caption);
+}
+
+void Form::timerEvent(QTimerEvent* event)
+{
+    if (event->timerId() == m_captionDue.timerId())
+        showCaption();
+    else
+        QWidget::timerEvent(event);
 }
 
 void Form::setClientSizeTwips(int width, int height)

@@ -5,6 +5,8 @@
 
 #include "runtime/controls/UnhandledError.h"
 
+#include <QBasicTimer>
+#include <QElapsedTimer>
 #include <QWidget>
 
 #include <utility>
@@ -20,10 +22,13 @@ public:
     // Fixes the client area at this size in twips; the user cannot resize the window.
     void setClientSizeTwips(int width, int height);
     // Shows caption cut to MaxCaptionLength characters: a window system refuses a title of megabytes, and no
-    // title bar shows a thousand characters. caption() returns the text shown.
+    // title bar shows a thousand characters. caption() returns the text as cut. A builder stage sets the caption
+    // for every row, and each title change is a round trip to the display server: the title bar is told at most
+    // once every CaptionIntervalMs, and a caption set sooner reaches it when the event loop next runs timers.
     void setCaption(const QString& caption);
-    QString caption() const { return windowTitle(); }
+    QString caption() const { return m_caption; }
     static constexpr qsizetype MaxCaptionLength = 1000;
+    static constexpr int CaptionIntervalMs = 10;
 
     // Runs Form_Load the first time; later calls do nothing. Call it before show().
     void load();
@@ -51,15 +56,20 @@ protected:
     // The first show fits every caption to its control in the fonts this machine has (see FittedCaptions.h).
     void showEvent(QShowEvent* event) override;
     bool focusNextPrevChild(bool next) override;
+    void timerEvent(QTimerEvent* event) override;
 
 private:
     bool isTabStop(const QWidget* control) const;
+    void showCaption();
 
     // Controls in tab order; empty when the form keeps Qt's own focus chain.
     std::vector<QWidget*> m_tabOrder;
     bool m_loaded = false;
     bool m_captionsFitted = false;
     bool m_unloaded = false;
+    QString m_caption;
+    QElapsedTimer m_sinceCaptionShown; // invalid before the first caption
+    QBasicTimer m_captionDue; // active while the title bar lags behind m_caption
 };
 
 } // namespace tervala::rt

@@ -8,7 +8,9 @@ namespace tervala::rt {
 
 int twipsToPixels(int twips)
 {
-    return static_cast<int>(std::lround(static_cast<double>(twips) / TwipsPerPixel));
+    // Rounds half away from zero, in integers: a progress bar converts four values for every row of a load.
+    const int magnitude = (2 * std::abs(twips) + TwipsPerPixel) / (2 * TwipsPerPixel);
+    return twips < 0 ? -magnitude : magnitude;
 }
 
 int pixelsToTwips(int pixels)

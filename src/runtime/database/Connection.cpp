@@ -5,6 +5,7 @@
 
 #include "runtime/database/DbError.h"
 #include "runtime/database/JetDialect.h"
+#include "runtime/database/OpenSettings.h"
 #include "runtime/database/ResultTable.h"
 #include "runtime/database/SqlTrace.h"
 
@@ -19,10 +20,6 @@ namespace {
 // A lock that another process holds is waited for as long as a person would wait, so that a short lock never
 // becomes an error, nor a row lost where a caller goes on after a refused statement.
 constexpr int BusyTimeoutMilliseconds = 10000;
-// A list rebuild reads the table once to count and once for the rows: a cache that holds 100,000 names reads the
-// file from disk once. SQLite's default holds 2 MiB.
-constexpr const char* PageCacheSize = "pragma cache_size=-16384"; // KiB
-
 struct CloseDatabase {
     void operator()(sqlite3* db) const { sqlite3_close_v2(db); }
 };
@@ -123,14 +120,6 @@ void bindValues(sqlite3* db, sqlite3_stmt* statement, const QString& text, const
     }
 }
 
-// SQLite counts every allocation under a process-wide mutex, for statistics the program never reads. Leaving
-// them out is only possible before SQLite's first use; later calls change nothing.
-void leaveOutMemoryStatistics()
-{
-    static const bool leftOut = sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0) == SQLITE_OK;
-    Q_UNUSED(leftOut);
-}
-
 // True when the file's schema can be read, that is when the file is a database. The statement is finalized on
 // return, so it holds no lock on the schema.
 bool readsSchema(sqlite3* db)
@@ -192,8 +181,7 @@ void Connection::open(const QString& connectionString, const QString& userName, 
     const QString path = hostPathOfDataSource(dataSourceOf(connectionString));
     sqlite3* raw = nullptr;
     leaveOutMemoryStatistics();
-    const int rc
-        = sqlite3_open_v2(path.toUtf8().constData(), &raw, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX, nullptr);
+    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &raw, OpenFlags, nullptr);
     auto handle = std::make_unique<Handle>(Handle { std::unique_ptr<sqlite3, CloseDatabase>(raw), {} });
     if (rc != SQLITE_OK)
         throwEngineError(raw, {}, path);

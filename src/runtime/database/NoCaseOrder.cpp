@@ -37,11 +37,6 @@ int compareUnicode(QByteArrayView a, QByteArrayView b)
     return sign(textA.toCaseFolded().compare(textB.toCaseFolded()));
 }
 
-uchar asciiLower(uchar c)
-{
-    return c >= 'A' && c <= 'Z' ? uchar(c - 'A' + 'a') : c;
-}
-
 // Canonical decomposition and case folding act on each character alone, and dropping the marks removes the
 // only reordering NFD does, so a text's keys are its characters' keys joined.
 constexpr char32_t TabledBelow = 0x370;
@@ -140,32 +135,14 @@ std::optional<int> compareTabled(QByteArrayView a, QByteArrayView b)
 
 } // namespace
 
-int compareNoCase(QByteArrayView a, QByteArrayView b)
+int compareNoCaseNonAscii(QByteArrayView a, QByteArrayView b)
 {
     // Equal bytes are equal texts: the common answer when SQLite groups or looks up equal values.
-    if (a.size() == b.size() && (a.isEmpty() || std::memcmp(a.data(), b.data(), size_t(a.size())) == 0))
+    if (a.size() == b.size() && std::memcmp(a.data(), b.data(), size_t(a.size())) == 0)
         return 0;
-    // While both texts are ASCII, folding is lower-casing and no diacritics can appear, so both keys of the order
-    // agree with the lower-cased bytes. Past the first non-ASCII byte the rest of each text is compared in full;
-    // an ASCII prefix never combines with what follows it, so the shared prefix cannot change the outcome.
-    const qsizetype common = qMin(a.size(), b.size());
-    for (qsizetype i = 0; i < common; ++i) {
-        const auto x = uchar(a[i]);
-        const auto y = uchar(b[i]);
-        if ((x | y) >= 0x80) {
-            const QByteArrayView restA = a.sliced(i);
-            const QByteArrayView restB = b.sliced(i);
-            if (const std::optional<int> order = compareTabled(restA, restB))
-                return *order;
-            return compareUnicode(restA, restB);
-        }
-        const uchar lowerX = asciiLower(x);
-        const uchar lowerY = asciiLower(y);
-        if (lowerX != lowerY)
-            return lowerX < lowerY ? -1 : 1;
-    }
-    // One text is a prefix of the other: the longer sorts after it by either key.
-    return int(a.size() > b.size()) - int(a.size() < b.size());
+    if (const std::optional<int> order = compareTabled(a, b))
+        return *order;
+    return compareUnicode(a, b);
 }
 
 } // namespace tervala::rt

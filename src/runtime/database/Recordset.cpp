@@ -10,6 +10,9 @@ namespace tervala::rt {
 
 namespace {
 
+// Rows are given back in blocks of this many, a megabyte or so of a name list.
+constexpr qsizetype ReleaseEveryRows = 16384;
+
 [[noreturn]] void throwAtEof()
 {
     throw DbError(SQLITE_MISUSE, QStringLiteral("Either BOF or EOF is True, or the current record has been deleted."));
@@ -27,14 +30,15 @@ namespace {
 
 Recordset::Recordset() = default;
 
-Recordset::Recordset(std::shared_ptr<const ResultTable> table)
+Recordset::Recordset(std::shared_ptr<ResultTable> table)
     : m_table(std::move(table))
+    , m_rowCount(m_table ? m_table->rowCount() : 0)
 {
 }
 
 bool Recordset::eof() const
 {
-    return !m_table || m_row >= m_table->rowCount();
+    return m_row >= m_rowCount;
 }
 
 void Recordset::moveNext()
@@ -42,6 +46,9 @@ void Recordset::moveNext()
     if (eof())
         throwAtEof();
     ++m_row;
+    // A copy made earlier may still read rows behind this one; a copy made later starts here.
+    if (m_row % ReleaseEveryRows == 0 && m_table.use_count() == 1)
+        m_table->releaseRowsBefore(m_row);
 }
 
 QVariant Recordset::field(const QString& columnName) const
@@ -58,6 +65,14 @@ QByteArrayView Recordset::fieldUtf8(int position) const
 {
     requireField(position);
     return m_table->bytes(m_row, position);
+}
+
+bool Recordset::fieldIsTrue(int position) const
+{
+    requireField(position);
+    if (const std::optional<bool> isTrue = m_table->integerIsNonZero(m_row, position))
+        return *isTrue;
+    return m_table->value(m_row, position).toBool();
 }
 
 int Recordset::position(const QString& columnName) const

@@ -15,11 +15,12 @@ struct ResultTable;
 class Recordset {
 public:
     Recordset();
-    explicit Recordset(std::shared_ptr<const ResultTable> table);
+    explicit Recordset(std::shared_ptr<ResultTable> table);
 
     // True when there is no current row: past the last row, or no rows at all.
     bool eof() const;
-    // Throws DbError at eof, as ADO's MoveNext does.
+    // Throws DbError at eof, as ADO's MoveNext does. A recordset that alone holds its rows gives those behind it
+    // back to the system as it moves on, so that a long list is not held twice while it is copied elsewhere.
     void moveNext();
 
     // Field of the current row by column name (matched without regard to letter case) or by 0-based position.
@@ -30,6 +31,9 @@ public:
     // The UTF-8 bytes of a text field of the current row, by 0-based position, without a copy; they stay valid
     // while this recordset lives. Null and numbers give an empty view. Throws as field().
     QByteArrayView fieldUtf8(int position) const;
+    // field(position).toBool(), without a QVariant for the common null or integer (a flag on every row of a
+    // list). Throws as field().
+    bool fieldIsTrue(int position) const;
     // The 0-based position of the named column (any letter case), or -1 when there is no such column or no
     // result: a loop over many rows looks its columns up once.
     int position(const QString& columnName) const;
@@ -38,7 +42,8 @@ private:
     // Throws as field() does when there is no current row or no column at position.
     void requireField(int position) const;
 
-    std::shared_ptr<const ResultTable> m_table;
+    std::shared_ptr<ResultTable> m_table; // read only, but for giving back the rows behind a sole reader
+    qsizetype m_rowCount = 0; // of m_table, asked once: every field read checks against it
     qsizetype m_row = 0;
 };
 

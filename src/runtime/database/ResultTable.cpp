@@ -1,17 +1,56 @@
-// QByteArray and QList grow with realloc for plain data, so a large result is not copied while it grows.
 #include "runtime/database/ResultTable.h"
 
+#include <QString>
+
+#include <algorithm>
 #include <cstring>
 #include <limits>
+#include <new>
+#include <sys/mman.h>
+#include <unistd.h>
 
 namespace tervala::rt {
 
-namespace {
+template <class T> void ResultTable::Growing<T>::grow(qsizetype more)
+{
+    const qsizetype wanted = std::max({ size + more, capacity * 2, qsizetype(64) });
+    auto* grown = static_cast<T*>(std::realloc(items.get(), size_t(wanted) * sizeof(T)));
+    if (!grown)
+        throw std::bad_alloc();
+    (void)items.release(); // realloc has freed or kept the old block
+    items.reset(grown);
+    capacity = wanted;
+}
 
-constexpr int SizeBits = 29;
-constexpr quint32 SizeMask = (quint32(1) << SizeBits) - 1;
+template <class T> void ResultTable::Growing<T>::shrinkToFit()
+{
+    if (size == capacity)
+        return;
+    if (size == 0) {
+        items.reset();
+        capacity = 0;
+        return;
+    }
+    // A failed shrink keeps the larger block, which is as good.
+    if (auto* shrunk = static_cast<T*>(std::realloc(items.get(), size_t(size) * sizeof(T)))) {
+        (void)items.release();
+        items.reset(shrunk);
+        capacity = size;
+    }
+}
 
-} // namespace
+template <class T> void ResultTable::Growing<T>::releaseBefore(qsizetype count)
+{
+    // Only pages wholly inside [items, items + count) go: the allocator's own bookkeeping lies outside the block.
+    static const auto pageSize = quintptr(sysconf(_SC_PAGESIZE));
+    const auto start = std::max((quintptr(items.get()) + pageSize - 1) & ~(pageSize - 1), releasedUpTo);
+    const auto end = quintptr(items.get() + count) & ~(pageSize - 1);
+    if (end <= start)
+        return;
+    // Advice, not a command: pages the system keeps are only kept longer.
+    madvise(reinterpret_cast<void*>(start), end - start, MADV_DONTNEED);
+    releasedUpTo = end;
+}
 
 ResultTable::ResultTable(QStringList columnNames)
     : m_columnNames(std::move(columnNames))
@@ -31,20 +70,32 @@ int ResultTable::columnIndex(const QString& name) const
 
 QVariant ResultTable::value(qsizetype row, int column) const
 {
-    Q_ASSERT(row >= 0 && row < rowCount() && column >= 0 && column < columnCount());
-    const Cell cell = m_cells[row * columnCount() + column];
-    const char* data = m_arena.constData() + cell.offset;
-    const auto size = qsizetype(cell.typeAndSize & SizeMask);
-    switch (Type(cell.typeAndSize >> SizeBits)) {
+    const Cell typeAndSize = cell(row, column);
+    const char* data = m_arena.items.get() + offsetOf(row, column);
+    const auto size = qsizetype(typeAndSize & SizeMask);
+    switch (Type(typeAndSize >> SizeBits)) {
     case Type::Null:
         return {};
-    case Type::Integer: {
-        if (size == 0)
-            return QVariant(qlonglong(qint32(cell.offset)));
-        qint64 number;
-        std::memcpy(&number, data, sizeof number);
-        return QVariant(qlonglong(number));
-    }
+    case Type::Integer:
+        switch (size) {
+        case 1:
+            return QVariant(qlonglong(qint8(data[0])));
+        case 2: {
+            qint16 number;
+            std::memcpy(&number, data, sizeof number);
+            return QVariant(qlonglong(number));
+        }
+        case 4: {
+            qint32 number;
+            std::memcpy(&number, data, sizeof number);
+            return QVariant(qlonglong(number));
+        }
+        default: {
+            qint64 number;
+            std::memcpy(&number, data, sizeof number);
+            return QVariant(qlonglong(number));
+        }
+        }
     case Type::Real: {
         double number;
         std::memcpy(&number, data, sizeof number);
@@ -58,14 +109,19 @@ QVariant ResultTable::value(qsizetype row, int column) const
     Q_UNREACHABLE();
 }
 
-QByteArrayView ResultTable::bytes(qsizetype row, int column) const
+std::optional<bool> ResultTable::integerIsNonZero(qsizetype row, int column) const
 {
-    Q_ASSERT(row >= 0 && row < rowCount() && column >= 0 && column < columnCount());
-    const Cell cell = m_cells[row * columnCount() + column];
-    const Type type = Type(cell.typeAndSize >> SizeBits);
-    if (type != Type::Text && type != Type::Blob)
-        return {};
-    return QByteArrayView(m_arena.constData() + cell.offset, qsizetype(cell.typeAndSize & SizeMask));
+    const Cell typeAndSize = cell(row, column);
+    switch (Type(typeAndSize >> SizeBits)) {
+    case Type::Null:
+        return false;
+    case Type::Integer: {
+        const char* data = m_arena.items.get() + offsetOf(row, column);
+        return std::any_of(data, data + (typeAndSize & SizeMask), [](char byte) { return byte != 0; });
+    }
+    default:
+        return std::nullopt;
+    }
 }
 
 bool ResultTable::appendNull()
@@ -75,13 +131,18 @@ bool ResultTable::appendNull()
 
 bool ResultTable::appendInteger(qint64 value)
 {
-    if (value >= std::numeric_limits<qint32>::min() && value <= std::numeric_limits<qint32>::max()) {
-        m_cells.append(Cell { quint32(qint32(value)), quint32(Type::Integer) << SizeBits });
-        return true;
-    }
+    // Little-endian, so the low bytes of the value are the value in fewer bytes.
+    static_assert(Q_BYTE_ORDER == Q_LITTLE_ENDIAN);
     char bytes[sizeof value];
     std::memcpy(bytes, &value, sizeof value);
-    return appendBytes(Type::Integer, bytes, sizeof bytes);
+    qsizetype size = 8;
+    if (value >= std::numeric_limits<qint8>::min() && value <= std::numeric_limits<qint8>::max())
+        size = 1;
+    else if (value >= std::numeric_limits<qint16>::min() && value <= std::numeric_limits<qint16>::max())
+        size = 2;
+    else if (value >= std::numeric_limits<qint32>::min() && value <= std::numeric_limits<qint32>::max())
+        size = 4;
+    return appendBytes(Type::Integer, bytes, size);
 }
 
 bool ResultTable::appendReal(double value)
@@ -93,22 +154,38 @@ bool ResultTable::appendReal(double value)
 
 bool ResultTable::appendBytes(Type type, const char* data, qsizetype size)
 {
-    if (size > qsizetype(SizeMask) || m_arena.size() + size > qsizetype(std::numeric_limits<quint32>::max()))
+    const qsizetype offset = m_arena.size;
+    if (size > qsizetype(SizeMask) || offset + size > qsizetype(std::numeric_limits<quint32>::max()))
         return false;
-    const qsizetype offset = m_arena.size();
-    m_cells.append(Cell { quint32(offset), (quint32(type) << SizeBits) | quint32(size) });
-    // resize() grows the capacity geometrically; append() would take QByteArray's general insert path per cell.
-    m_arena.resize(offset + size);
-    if (size > 0)
-        std::memcpy(m_arena.data() + offset, data, size_t(size));
+    if (m_cells.size % columnCount() == 0) {
+        m_rowStarts.reserveFor(1);
+        m_rowStarts.items.get()[m_rowStarts.size++] = quint32(offset);
+    }
+    m_cells.reserveFor(1);
+    m_cells.items.get()[m_cells.size++] = (quint32(type) << SizeBits) | quint32(size);
+    if (size > 0) {
+        m_arena.reserveFor(size);
+        std::memcpy(m_arena.items.get() + offset, data, size_t(size));
+        m_arena.size += size;
+    }
     return true;
+}
+
+void ResultTable::releaseRowsBefore(qsizetype row)
+{
+    Q_ASSERT(row >= m_releasedRows && row <= rowCount());
+    m_releasedRows = row;
+    m_cells.releaseBefore(row * columnCount());
+    m_rowStarts.releaseBefore(row);
+    m_arena.releaseBefore(row < rowCount() ? qsizetype(m_rowStarts.items.get()[row]) : m_arena.size);
 }
 
 void ResultTable::squeeze()
 {
-    Q_ASSERT(columnCount() == 0 || m_cells.size() % columnCount() == 0);
-    m_arena.squeeze();
-    m_cells.squeeze();
+    Q_ASSERT(columnCount() == 0 || m_cells.size % columnCount() == 0);
+    m_arena.shrinkToFit();
+    m_cells.shrinkToFit();
+    m_rowStarts.shrinkToFit();
 }
 
 } // namespace tervala::rt

@@ -1,13 +1,18 @@
-// The rows of one query, held compactly: every value lives in one byte arena (text as UTF-8, numbers as
-// their 8 bytes) and each cell is 8 bytes pointing into it, row after row; an integer that fits in 32 bits
-// (a flag, a count) is held in its cell alone. Rows are only appended,
-// always a whole row of columnCount() cells; the table is read-only once a Recordset holds it.
+// The rows of one query, held compactly: every value lives in one byte arena, row after row (text as UTF-8,
+// integers in the fewest of 1, 2, 4 or 8 bytes that hold them, reals in 8), and each cell is 4 bytes, its type and
+// byte count; each row keeps where its first value begins, and a cell's value follows those of the cells before it
+// in its row. Rows are only appended, always a whole row of columnCount() cells; the table is read-only once a
+// Recordset holds it, but for giving back the memory of rows its one reader has passed.
 #pragma once
 
-#include <QByteArray>
-#include <QList>
+#include <QByteArrayView>
 #include <QStringList>
 #include <QVariant>
+
+#include <cstdlib>
+#include <memory>
+#include <optional>
+#include <type_traits>
 
 namespace tervala::rt {
 
@@ -17,12 +22,21 @@ struct ResultTable {
     explicit ResultTable(QStringList columnNames);
 
     int columnCount() const { return int(m_columnNames.size()); }
-    qsizetype rowCount() const { return columnCount() == 0 ? 0 : m_cells.size() / columnCount(); }
+    qsizetype rowCount() const { return columnCount() == 0 ? 0 : m_cells.size / columnCount(); }
     // The position of the column named so (any letter case), or -1.
     int columnIndex(const QString& name) const;
     QVariant value(qsizetype row, int column) const;
     // The bytes of a text or blob cell as stored, without a copy; an empty view for null and for a number.
-    QByteArrayView bytes(qsizetype row, int column) const;
+    QByteArrayView bytes(qsizetype row, int column) const
+    {
+        const Type type = Type(cell(row, column) >> SizeBits);
+        if (type != Type::Text && type != Type::Blob)
+            return {};
+        return QByteArrayView(m_arena.items.get() + offsetOf(row, column), qsizetype(cell(row, column) & SizeMask));
+    }
+
+    // For a null cell false, for an integer whether it is not 0, for any other cell no answer.
+    std::optional<bool> integerIsNonZero(qsizetype row, int column) const;
 
     // Append the next cell of the current row. Return false when the arena would pass 4 GiB or a value
     // 512 MiB: the caller reports the result as too large.
@@ -32,16 +46,60 @@ struct ResultTable {
     bool appendBytes(Type type, const char* data, qsizetype size);
     // Gives back the room reserved for growth once the last row is in.
     void squeeze();
+    // Gives the memory of the rows before row back to the system, in whole pages; they must never be read again.
+    // A forward-only reader that alone holds the table calls it as it moves on.
+    void releaseRowsBefore(qsizetype row);
 
 private:
-    struct Cell {
-        quint32 offset; // or the value of an integer of size 0
-        quint32 typeAndSize; // type in the top 3 bits, byte count below
+    static constexpr int SizeBits = 29;
+    static constexpr quint32 SizeMask = (quint32(1) << SizeBits) - 1;
+
+    using Cell = quint32; // type in the top 3 bits, byte count below
+
+    Cell cell(qsizetype row, int column) const
+    {
+        Q_ASSERT(row >= m_releasedRows && row < rowCount() && column >= 0 && column < columnCount());
+        return m_cells.items.get()[row * columnCount() + column];
+    }
+    // Where the value of the cell begins in the arena.
+    qsizetype offsetOf(qsizetype row, int column) const
+    {
+        const Cell* cells = m_cells.items.get() + row * columnCount();
+        qsizetype offset = m_rowStarts.items.get()[row];
+        for (int before = 0; before < column; ++before)
+            offset += cells[before] & SizeMask;
+        return offset;
+    }
+
+    // Plain items in one block that realloc grows geometrically, so a large result is not copied while it grows
+    // and an append is a bounds check and a copy.
+    template <class T> struct Growing {
+        static_assert(std::is_trivially_copyable_v<T>);
+        struct Free {
+            void operator()(T* items) const { std::free(items); }
+        };
+        std::unique_ptr<T, Free> items;
+        qsizetype size = 0;
+        qsizetype capacity = 0;
+
+        // Makes room for more items after size; throws std::bad_alloc when there is none.
+        void reserveFor(qsizetype more)
+        {
+            if (size + more > capacity)
+                grow(more);
+        }
+        void grow(qsizetype more);
+        void shrinkToFit();
+        // Gives the whole pages below item count back to the system; the block stays allocated.
+        void releaseBefore(qsizetype count);
+        quintptr releasedUpTo = 0; // address up to which pages were given back
     };
 
     QStringList m_columnNames;
-    QByteArray m_arena;
-    QList<Cell> m_cells;
+    Growing<char> m_arena;
+    Growing<Cell> m_cells;
+    Growing<quint32> m_rowStarts; // arena offset of each row's first value
+    qsizetype m_releasedRows = 0; // rows before this one are given back
 };
 
 } // namespace tervala::rt

@@ -73,6 +73,17 @@ TEST(FormTest, CaptionIsShownCutToASaneLengthAtACharacter)
     EXPECT_EQ(form.caption(), a);
 }
 
+// A caption set for every row reaches the title bar at most every few milliseconds, and the last one always.
+TEST(FormTest, TitleBarCatchesUpWithTheLastCaption)
+{
+    Form form("Form2");
+    form.setCaption("first");
+    form.setCaption("second");
+    form.setCaption("third");
+    EXPECT_EQ(form.caption(), QString("third"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form.windowTitle() == QString("third"); }));
+}
+
 // The progress bar as a load draws it, cleared and redrawn before every row: whether it grows or shrinks, the
 // window shows the bar's current end, and the frame stays.
 TEST(Controls, ProgressBarShowsItsCurrentEnd)

@@ -64,3 +64,21 @@ TEST(FlexGrid, ColoursPastThePaletteDrawAsTheNearest)
     EXPECT_EQ(grid.cellBackColor(2, 0), QColor(7, 0, 0));
     EXPECT_EQ(grid.cellBackColor(3, 0), QColor(Qt::white));
 }
+
+// A row keeps where its line lies in 8 bytes, with room for 16 MiB of count; a longer line keeps its count apart.
+TEST(FlexGrid, RowsLongerThanSixteenMebibytesKeepTheirText)
+{
+    FlexGrid grid;
+    grid.setFormatString("Name|Meaning");
+    const QString meaning(16 * 1024 * 1024 + 5, u'm');
+    grid.addItemUtf8("short\tline");
+    grid.addItemUtf8(("long\t" + meaning).toUtf8());
+    grid.addItemUtf8("after\tit");
+    grid.setTextMatrix(1, 1, meaning);
+    EXPECT_EQ(grid.textMatrix(2, 1).size(), meaning.size());
+    EXPECT_EQ(grid.textMatrix(2, 0) + grid.textMatrix(3, 0) + grid.textMatrix(3, 1), QString("longafterit"));
+    EXPECT_EQ(grid.textMatrix(1, 1), meaning);
+    EXPECT_EQ(grid.textMatrix(1, 0), QString("short"));
+    grid.setRowHeight(3, 70000);
+    EXPECT_EQ(grid.rowHeight(3), 65535);
+}

@@ -42,6 +42,58 @@ TEST_F(Engine, RecordsetsKeepTheirRowsWhileChangesReachTheFileAtOnce)
     EXPECT_EQ(sqlTraceLine("t", "a\\b\nc\r\td 'ë'"), QByteArray("t\ta\\\\b\\nc\\r\\td '\xc3\xab'\n"));
 }
 
+// A sole reader gives back the rows behind it as it goes; neither it nor a copy behind it may lose a row.
+TEST_F(Engine, LongResultsReadWholeWhileTheRowsBehindGoBack)
+{
+    const QString sql = "with recursive n(i) as (select 1 union all select i + 1 from n where i < 100000) "
+                        "select i, 'name ' || i as nama, null as arti from n";
+    Recordset sole = m_db.execute(sql);
+    Recordset shared = m_db.execute(sql);
+    Recordset behind = shared;
+    qlonglong i = 1;
+    for (; !sole.eof(); sole.moveNext(), shared.moveNext(), ++i) {
+        ASSERT_EQ(sole.field(0).toLongLong(), i);
+        ASSERT_EQ(sole.field("nama").toString(), "name " + QString::number(i));
+        ASSERT_EQ(shared.fieldUtf8(1), ("name " + QString::number(i)).toUtf8());
+    }
+    EXPECT_EQ(i, 100001);
+    EXPECT_TRUE(shared.eof());
+    for (i = 1; !behind.eof(); behind.moveNext(), ++i)
+        ASSERT_EQ(behind.field("nama").toString(), "name " + QString::number(i));
+    EXPECT_EQ(i, 100001);
+}
+
+// Integers are held in the fewest bytes that hold them; each must come back whole, sign and all.
+TEST_F(Engine, IntegersComeBackWholeFromEverySize)
+{
+    const qlonglong values[] = { 0,          -1,          127,        -128,          128,
+                                 -129,       32767,       -32768,     32768,         -32769,
+                                 2147483647, -2147483648, 2147483648, -2147483649LL, 9223372036854775807LL };
+    QStringList selects;
+    for (const qlonglong value : values)
+        selects << QString("select %1 as v, 'x' as t").arg(value);
+    Recordset rows = m_db.execute(selects.join(" union all "));
+    for (const qlonglong value : values) {
+        ASSERT_FALSE(rows.eof());
+        EXPECT_EQ(rows.field("v").toLongLong(), value);
+        EXPECT_EQ(rows.fieldUtf8(1), QByteArray("x"));
+        rows.moveNext();
+    }
+    EXPECT_TRUE(rows.eof());
+}
+
+// The flag read of a list row must agree with the general one for every kind of value.
+TEST_F(Engine, FieldIsTrueAgreesWithTheFieldReadAsABoolean)
+{
+    Recordset rows = m_db.execute("select null union all select 0 union all select 1 union all select -300 "
+                                  "union all select 70000 union all select 0.0 union all select 2.5 union all "
+                                  "select 'true' union all select 'false' union all select '0' union all select ''");
+    for (int row = 0; !rows.eof(); rows.moveNext(), ++row) {
+        SCOPED_TRACE(row);
+        EXPECT_EQ(rows.fieldIsTrue(0), rows.field(0).toBool());
+    }
+}
+
 TEST_F(Engine, RefusesASecondStatementAfterASemicolon)
 {
     const QString twoStatements = "update namabayi set fav = true; delete from namabayi";
