@@ -41,23 +41,7 @@ QStringList tracedStatements(const QString& tracePath)
     QFile trace(tracePath);
     if (!trace.open(QIODevice::ReadOnly))
         throw std::runtime_error("no trace in " + tracePath.toStdString());
-    QStringList statements;
-    for (const QByteArray& line : trace.readAll().split('\n')) {
-        if (line.isEmpty())
-            continue;
-        const QString escaped = QString::fromUtf8(line).section(u'\t', 1);
-        QString statement;
-        statement.reserve(escaped.size());
-        for (qsizetype i = 0; i < escaped.size(); ++i) {
-            if (escaped[i] != u'\\' || i + 1 == escaped.size()) {
-                statement += escaped[i];
-                continue;
-            }
-            const QChar next = escaped[++i];
-            statement += next == u'n' ? QChar(u'\n') : next == u'r' ? QChar(u'\r') : next == u't' ? QChar(u'\t') : next;
-        }
-        statements << statement;
-    }
+    const QStringList statements = rt::statementsOfSqlTrace(trace.readAll());
     trace.remove();
     return statements;
 }

@@ -18,13 +18,12 @@ void RawDatabase::FinalizeStatement::operator()(sqlite3_stmt* statement) const
     sqlite3_finalize(statement);
 }
 
-RawDatabase::RawDatabase(const QString& path, bool create)
+RawDatabase::RawDatabase(const QString& path)
     : m_path(path)
 {
     sqlite3* db = nullptr;
     rt::leaveOutMemoryStatistics();
-    const int flags = rt::OpenFlags | (create ? SQLITE_OPEN_CREATE : 0);
-    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, flags, nullptr);
+    const int rc = sqlite3_open_v2(path.toUtf8().constData(), &db, rt::OpenFlags, nullptr);
     m_db.reset(db);
     if (rc != SQLITE_OK)
         fail({});

@@ -19,8 +19,8 @@ namespace tervala::bench {
 
 class RawDatabase {
 public:
-    // Opens the file at path; with create, makes it when it is missing.
-    explicit RawDatabase(const QString& path, bool create = false);
+    // Opens the existing file at path.
+    explicit RawDatabase(const QString& path);
     ~RawDatabase();
 
     // Runs a script of any number of statements (a schema, "begin", "commit").

@@ -2,10 +2,10 @@
 
 #include "bench/RawDatabase.h"
 #include "bench/SyntheticNames.h"
+#include "namedb/NewDatabase.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QStringEncoder>
 
 #include <algorithm>
@@ -17,19 +17,9 @@ namespace {
 
 constexpr int PageItems = 250;
 
-QByteArray readSchema(const QString& fileName)
-{
-    QFile file(QStringLiteral(TERVALA_DATA_DIR "/") + fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        throw std::runtime_error(QStringLiteral("%1: %2").arg(file.fileName(), file.errorString()).toStdString());
-    return file.readAll();
-}
-
 void createFromSchema(const QString& path, const QString& schemaFile)
 {
-    if (QFileInfo::exists(path))
-        throw std::runtime_error(QStringLiteral("%1: exists already").arg(path).toStdString());
-    RawDatabase(path, true).executeScript(readSchema(schemaFile));
+    createDatabase(path, QStringLiteral(TERVALA_DATA_DIR "/") + schemaFile);
 }
 
 QString listItem(const SyntheticName& row, int index)

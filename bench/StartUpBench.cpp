@@ -16,6 +16,7 @@
 #include "bench/ScaleData.h"
 #include "namedb/ConnectionString.h"
 #include "runtime/database/Connection.h"
+#include "runtime/database/SqlTrace.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -113,12 +114,7 @@ QStringList tracedStatements(const QString& tracePath)
     QFile trace(tracePath);
     if (!trace.open(QIODevice::ReadOnly))
         throw std::runtime_error("cannot read " + tracePath.toStdString());
-    QStringList statements;
-    for (const QByteArray& line : trace.readAll().split('\n')) {
-        if (!line.isEmpty())
-            statements << QString::fromUtf8(line).section(u'\t', 1);
-    }
-    return statements;
+    return tervala::rt::statementsOfSqlTrace(trace.readAll());
 }
 
 // The statements on a warm cache through the program's connection: the median of Runs rounds, or one round

@@ -55,6 +55,28 @@ QByteArray sqlTraceLine(const QString& databaseFileName, const QString& statemen
     return (databaseFileName + QLatin1Char('\t') + escaped + QLatin1Char('\n')).toUtf8();
 }
 
+QStringList statementsOfSqlTrace(const QByteArray& trace)
+{
+    QStringList statements;
+    for (const QByteArray& line : trace.split('\n')) {
+        if (line.isEmpty())
+            continue;
+        const QString escaped = QString::fromUtf8(line).section(u'\t', 1);
+        QString statement;
+        statement.reserve(escaped.size());
+        for (qsizetype i = 0; i < escaped.size(); ++i) {
+            if (escaped[i] != u'\\' || i + 1 == escaped.size()) {
+                statement += escaped[i];
+                continue;
+            }
+            const QChar next = escaped[++i];
+            statement += next == u'n' ? QChar(u'\n') : next == u'r' ? QChar(u'\r') : next == u't' ? QChar(u'\t') : next;
+        }
+        statements << statement;
+    }
+    return statements;
+}
+
 void appendSqlTrace(const QString& tracePath, const QString& databaseFileName, const QString& statement)
 {
     QFile file(tracePath);

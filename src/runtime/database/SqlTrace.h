@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 namespace tervala::rt {
 
@@ -16,6 +17,8 @@ void setSqlTracePath(const QString& path);
 
 // The trace line for one statement, LF included.
 QByteArray sqlTraceLine(const QString& databaseFileName, const QString& statement);
+// The statements of a trace's lines, in order, as they were composed: the inverse of sqlTraceLine().
+QStringList statementsOfSqlTrace(const QByteArray& trace);
 
 // Appends the trace line to the file at tracePath and flushes it. Throws DbError when the file cannot be written.
 void appendSqlTrace(const QString& tracePath, const QString& databaseFileName, const QString& statement);

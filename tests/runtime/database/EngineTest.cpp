@@ -39,7 +39,10 @@ TEST_F(Engine, RecordsetsKeepTheirRowsWhileChangesReachTheFileAtOnce)
     EXPECT_EQ(plain("select nama from namabayi where fav"), QStringList { "Bob" });
     first.moveNext();
     EXPECT_EQ(first.field("nama").toString() + first.field("fav").toString(), QString("Bob0"));
-    EXPECT_EQ(sqlTraceLine("t", "a\\b\nc\r\td 'ë'"), QByteArray("t\ta\\\\b\\nc\\r\\td '\xc3\xab'\n"));
+    const QString statement = "a\\b\nc\r\td 'ë'\\n";
+    const QByteArray line = sqlTraceLine("t", statement);
+    EXPECT_EQ(line, QByteArray("t\ta\\\\b\\nc\\r\\td '\xc3\xab'\\\\n\n"));
+    EXPECT_EQ(statementsOfSqlTrace(line + sqlTraceLine("u", "select 1")), QStringList({ statement, "select 1" }));
 }
 
 // A sole reader gives back the rows behind it as it goes; neither it nor a copy behind it may lose a row.
