@@ -1,5 +1,7 @@
 #include "shortlist/FullName.h"
 
+#include "popularity/PopularityFile.h"
+
 #include <QStringList>
 
 #include <algorithm>
@@ -21,16 +23,6 @@ QChar firstLetter(const QString& word)
 {
     const auto letter = std::find_if(word.begin(), word.end(), [](QChar c) { return c.isLetter(); });
     return letter == word.end() ? QChar() : letter->toUpper();
-}
-
-QString withoutAccents(const QString& text)
-{
-    QString bare;
-    for (const QChar c : text.normalized(QString::NormalizationForm_D)) {
-        if (c.category() != QChar::Mark_NonSpacing)
-            bare += c;
-    }
-    return bare;
 }
 
 } // namespace
