@@ -184,10 +184,11 @@ private:
     // holds it, else every row of the grids of its gender that shows its name (and origin, when it has one).
     void flipMarksOf(const FavouriteChange& change);
     void flipMark(rt::FlexGrid* grid, int row);
+    // Undo and the favourites' transfer as collaborators, and the marks of an import once it has committed.
     void connectFavouriteCollaborators();
-    // Ctrl+L and the row menu's "Shortlist…" (Form1Shortlist.cpp).
-    void connectShortlist();
     void showImportedMarks(const std::vector<ImportCounts::Mark>& marks);
+    // Ctrl+L and the row menu's "Shortlist…", which ask for the shortlist window (Form1Grids.cpp).
+    void connectShortlist();
 
     // F1's help, the about box and Ctrl+Q (Form1Help.cpp).
     void connectHelp();
