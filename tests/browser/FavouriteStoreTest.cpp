@@ -1,10 +1,8 @@
-// The favourites' data work without the window: an import's counts and statements, all marks or none, and which
-// grid rows show a favourite change.
+// The favourites' data work without the window: an import's counts and statements, all marks or none.
 #include "browser/FavouriteStore.h"
 
 #include "TestDatabase.h"
 #include "TestSupport.h"
-#include "browser/FavouriteChange.h"
 
 #include <gtest/gtest.h>
 
@@ -43,15 +41,4 @@ TEST(FavouriteStore, ImportCountsEachNameOnceAndMarksAllOrNone)
     EXPECT_EQ(counts->marks[1].sql, "update namabayi set fav=not fav where nama='O''Neil' and asal='Irish' and jk='M'");
     EXPECT_EQ(db.rows(favourites), QStringList({ "Ava Latin F", "Riley Irish F", "O'Neil Irish M" }));
     EXPECT_EQ(readFavourites(db.connection()).front(), (NameRow { "Ava", "bird", "Latin", Gender::Female, true }));
-}
-
-TEST(FavouriteChange, RowsShowingAChangeByGenderNameAndOrigin)
-{
-    const FavouriteChange anyOrigin { "", "Zoë", "", std::nullopt };
-    const FavouriteChange oneOrigin { "", "Ava", "Latin", Gender::Female };
-    EXPECT_TRUE(rowShowsChange(anyOrigin, Gender::Male, "ZOË", "Greek"));
-    EXPECT_FALSE(rowShowsChange(anyOrigin, Gender::Male, "Zoe", "Greek"));
-    EXPECT_TRUE(rowShowsChange(oneOrigin, Gender::Female, "ava", "LATIN"));
-    EXPECT_FALSE(rowShowsChange(oneOrigin, Gender::Male, "Ava", "Latin"));
-    EXPECT_FALSE(rowShowsChange(oneOrigin, Gender::Female, "Ava", "Persian"));
 }

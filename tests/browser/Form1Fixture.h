@@ -5,10 +5,12 @@
 #include "TestDatabase.h"
 #include "TestSupport.h"
 #include "browser/Form1.h"
+#include "runtime/controls/Dialogs.h"
 #include "runtime/controls/UnhandledError.h"
 #include "runtime/database/SqlTrace.h"
 
 #include <QFile>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -57,6 +59,21 @@ protected:
         m_form.reset();
         tervala::rt::setSqlTracePath({});
         tervala::rt::setUnhandledErrorHandler({});
+        tervala::rt::setDialogAnswers({});
+    }
+
+    // Answers the window's dialogs from now on: a file dialog gives m_fileName, the print dialog prints to it as a
+    // PDF file, and every message told goes to m_told ("warning: " before a warning).
+    void answerDialogs()
+    {
+        tervala::rt::setDialogAnswers(
+            { [this] { return m_fileName; },
+              [this](QPrinter& printer) {
+                  printer.setOutputFormat(QPrinter::PdfFormat);
+                  printer.setOutputFileName(m_fileName);
+                  return true;
+              },
+              [this](const QString& text, bool warning) { m_told << (warning ? "warning: " : "") + text; } });
     }
     void TearDown() override { EXPECT_EQ(m_errors, QStringList()); }
 
@@ -119,4 +136,6 @@ protected:
     TestDatabase m_db { "ter.va", "ter.va.sql" };
     std::unique_ptr<tervala::Form1> m_form;
     QStringList m_errors;
+    QString m_fileName;
+    QStringList m_told;
 };

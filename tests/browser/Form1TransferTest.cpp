@@ -16,18 +16,7 @@ using namespace tervala;
 
 class Form1Transfer : public Form1Fixture {
 protected:
-    Form1Transfer()
-    {
-        rt::setDialogAnswers(
-            { [this] { return m_fileName; },
-              [this](QPrinter& printer) {
-                  printer.setOutputFormat(QPrinter::PdfFormat);
-                  printer.setOutputFileName(m_fileName);
-                  return true;
-              },
-              [this](const QString& text, bool warning) { m_told << (warning ? "warning: " : "") + text; } });
-    }
-    ~Form1Transfer() override { rt::setDialogAnswers({}); }
+    Form1Transfer() { answerDialogs(); }
 
     // Runs a menu entry on a file of that name and returns what the user was told.
     QStringList trigger(const char* entry, const QString& fileName)
@@ -37,9 +26,6 @@ protected:
         m_form->createGridMenu(m_form->flex2)->findChild<QAction*>(entry)->trigger();
         return m_told;
     }
-
-    QString m_fileName;
-    QStringList m_told;
 };
 
 TEST_F(Form1Transfer, ExportAndPrintTheStoredFavourites)

@@ -17,21 +17,10 @@ class ShortlistFixture : public Form1Fixture {
 protected:
     ShortlistFixture()
     {
-        tervala::rt::setDialogAnswers(
-            { [this] { return m_fileName; },
-              [this](QPrinter& printer) {
-                  printer.setOutputFormat(QPrinter::PdfFormat);
-                  printer.setOutputFileName(m_fileName);
-                  return true;
-              },
-              [this](const QString& text, bool warning) { m_told << (warning ? "warning: " : "") + text; } });
+        answerDialogs();
         tervala::setPartnerNameAnswer([this] { return m_partnerName; });
     }
-    ~ShortlistFixture() override
-    {
-        tervala::rt::setDialogAnswers({});
-        tervala::setPartnerNameAnswer({});
-    }
+    ~ShortlistFixture() override { tervala::setPartnerNameAnswer({}); }
 
     // Starts the browser with the shortlist attached, without a speech engine, and opens the shortlist as a user
     // does, with Ctrl+L.
@@ -84,7 +73,5 @@ protected:
         file.write(bytes);
     }
 
-    QString m_fileName;
     QString m_partnerName;
-    QStringList m_told;
 };
