@@ -17,6 +17,7 @@
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QProxyStyle>
+#include <QSignalBlocker>
 #include <QToolTip>
 
 #include <algorithm>
@@ -125,7 +126,9 @@ void FlexGrid::setRows(int count)
 void FlexGrid::addItemUtf8(QByteArrayView tabSeparated)
 {
     m_model->appendRowUtf8(tabSeparated);
-    clampCurrentCell();
+    // Only the first data row moves the current cell, off the header row.
+    if (m_row == 0)
+        clampCurrentCell();
 }
 
 QString FlexGrid::textMatrix(int row, int col) const
@@ -166,8 +169,9 @@ int FlexGrid::row() const
 void FlexGrid::setRow(int row)
 {
     Q_ASSERT(row >= 0 && row < rows());
-    m_row = row;
-    clampCurrentCell();
+    // The column stays valid: every change of the grid's size clamps both.
+    const int dataRows = m_model->storedRowCount();
+    m_row = std::clamp(row, dataRows > 0 ? 1 : 0, dataRows);
     showCurrentCell();
 }
 
@@ -179,8 +183,7 @@ int FlexGrid::col() const
 void FlexGrid::setCol(int col)
 {
     Q_ASSERT(col >= 0 && col < cols());
-    m_col = col;
-    clampCurrentCell();
+    m_col = std::clamp(col, 0, std::max(cols() - 1, 0));
     showCurrentCell();
 }
 
@@ -331,6 +334,9 @@ void FlexGrid::applyColumnWidths()
 void FlexGrid::applyRowHeights()
 {
     QHeaderView* header = verticalHeader();
+    // Told of each resized row, the view would queue it for a repaint of its own after the one that updates coming
+    // back on already makes; the scroll range follows from the layout the model's reset has queued.
+    const QSignalBlocker quiet(header);
     header->setDefaultSectionSize(twipsToPixels(DefaultRowHeightTwips));
     for (int row = 0; row < m_model->storedRowCount(); ++row) {
         if (const int twips = m_model->heightTwips(row))

@@ -191,7 +191,9 @@ void FlexGridModel::appendRowUtf8(QByteArrayView tabSeparated)
         beginInsertRows({}, row, row);
     m_rows.push_back(appendLine(tabSeparated));
     m_heights.push_back(0);
-    m_colorIndexes.resize(m_colorIndexes.size() + storedColumnCount(), NeverColoured);
+    // One push_back a cell: resize() takes the general fill-insert path, for every row of a load.
+    for (int col = 0; col < storedColumnCount(); ++col)
+        m_colorIndexes.push_back(NeverColoured);
     if (!m_frozen)
         endInsertRows();
 }

@@ -2,21 +2,7 @@
 
 #include <QWidget>
 
-#include <cmath>
-
 namespace tervala::rt {
-
-int twipsToPixels(int twips)
-{
-    // Rounds half away from zero, in integers: a progress bar converts four values for every row of a load.
-    const int magnitude = (2 * std::abs(twips) + TwipsPerPixel) / (2 * TwipsPerPixel);
-    return twips < 0 ? -magnitude : magnitude;
-}
-
-int pixelsToTwips(int pixels)
-{
-    return pixels * TwipsPerPixel;
-}
 
 void setTwipsGeometry(QWidget* w, int left, int top, int width, int height)
 {

@@ -13,8 +13,18 @@ constexpr int TwipsPerPixel = 15;
 // The point size of the font every legacy form used ("MS Sans Serif" 8.25 pt).
 constexpr double LegacyPointSize = 8.25;
 
-int twipsToPixels(int twips);
-int pixelsToTwips(int pixels);
+// Rounds half away from zero, in integers; inline, since a progress bar converts four values for every row of a
+// load.
+constexpr int twipsToPixels(int twips)
+{
+    const int magnitude = (2 * (twips < 0 ? -twips : twips) + TwipsPerPixel) / (2 * TwipsPerPixel);
+    return twips < 0 ? -magnitude : magnitude;
+}
+
+constexpr int pixelsToTwips(int pixels)
+{
+    return pixels * TwipsPerPixel;
+}
 
 // Places w at a rectangle given in twips relative to its parent's top-left corner.
 void setTwipsGeometry(QWidget* w, int left, int top, int width, int height);

@@ -2,7 +2,6 @@
 #include "runtime/database/Recordset.h"
 
 #include "runtime/database/DbError.h"
-#include "runtime/database/ResultTable.h"
 
 #include <sqlite3.h>
 
@@ -33,12 +32,8 @@ Recordset::Recordset() = default;
 Recordset::Recordset(std::shared_ptr<ResultTable> table)
     : m_table(std::move(table))
     , m_rowCount(m_table ? m_table->rowCount() : 0)
+    , m_columnCount(m_table ? m_table->columnCount() : 0)
 {
-}
-
-bool Recordset::eof() const
-{
-    return m_row >= m_rowCount;
 }
 
 void Recordset::moveNext()
@@ -61,12 +56,6 @@ QVariant Recordset::field(const QString& columnName) const
     return m_table->value(m_row, column);
 }
 
-QByteArrayView Recordset::fieldUtf8(int position) const
-{
-    requireField(position);
-    return m_table->bytes(m_row, position);
-}
-
 bool Recordset::fieldIsTrue(int position) const
 {
     requireField(position);
@@ -86,12 +75,11 @@ QVariant Recordset::field(int position) const
     return m_table->value(m_row, position);
 }
 
-void Recordset::requireField(int position) const
+void Recordset::throwNoField(int position) const
 {
     if (eof())
         throwAtEof();
-    if (position < 0 || position >= m_table->columnCount())
-        throwNoSuchField(QString::number(position));
+    throwNoSuchField(QString::number(position));
 }
 
 } // namespace tervala::rt

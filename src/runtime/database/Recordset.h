@@ -2,6 +2,8 @@
 // The rows are fetched when the statement runs, so reading them later never holds the database.
 #pragma once
 
+#include "runtime/database/ResultTable.h"
+
 #include <QByteArrayView>
 #include <QString>
 #include <QVariant>
@@ -10,15 +12,13 @@
 
 namespace tervala::rt {
 
-struct ResultTable;
-
 class Recordset {
 public:
     Recordset();
     explicit Recordset(std::shared_ptr<ResultTable> table);
 
     // True when there is no current row: past the last row, or no rows at all.
-    bool eof() const;
+    bool eof() const { return m_row >= m_rowCount; }
     // Throws DbError at eof, as ADO's MoveNext does. A recordset that alone holds its rows gives those behind it
     // back to the system as it moves on, so that a long list is not held twice while it is copied elsewhere.
     void moveNext();
@@ -30,7 +30,11 @@ public:
     QVariant field(int position) const;
     // The UTF-8 bytes of a text field of the current row, by 0-based position, without a copy; they stay valid
     // while this recordset lives. Null and numbers give an empty view. Throws as field().
-    QByteArrayView fieldUtf8(int position) const;
+    QByteArrayView fieldUtf8(int position) const
+    {
+        requireField(position);
+        return m_table->bytes(m_row, position);
+    }
     // field(position).toBool(), without a QVariant for the common null or integer (a flag on every row of a
     // list). Throws as field().
     bool fieldIsTrue(int position) const;
@@ -39,11 +43,18 @@ public:
     int position(const QString& columnName) const;
 
 private:
-    // Throws as field() does when there is no current row or no column at position.
-    void requireField(int position) const;
+    // Throws as field() does when there is no current row or no column at position. Inline: a list reads its
+    // fields on every row.
+    void requireField(int position) const
+    {
+        if (eof() || position < 0 || position >= m_columnCount)
+            throwNoField(position);
+    }
+    [[noreturn]] void throwNoField(int position) const;
 
     std::shared_ptr<ResultTable> m_table; // read only, but for giving back the rows behind a sole reader
     qsizetype m_rowCount = 0; // of m_table, asked once: every field read checks against it
+    int m_columnCount = 0; // of m_table, asked once for the same reason
     qsizetype m_row = 0;
 };
 
