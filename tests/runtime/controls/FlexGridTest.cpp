@@ -6,7 +6,9 @@
 #include "TestSupport.h"
 
 #include <QAbstractItemModelTester>
+#include <QCoreApplication>
 #include <QHeaderView>
+#include <QScrollBar>
 
 #include <gtest/gtest.h>
 
@@ -43,6 +45,24 @@ TEST(FlexGrid, RedrawOnShowsWhatChangedWhileItWasOff)
     grid.setRows(41);
     EXPECT_EQ(grid.textMatrix(40, 0) + grid.cellBackColor(40, 1).name(), QString("#ffffff"));
     EXPECT_EQ(grid.rowHeight(3), FlexGrid::DefaultRowHeightTwips);
+}
+
+// Heights set while redraw is off reach the scroll range once it is back on: the last row can be scrolled into sight.
+TEST(FlexGrid, ScrollRangeFollowsHeightsSetWhileRedrawWasOff)
+{
+    FlexGrid grid;
+    grid.setFormatString("Name|Meaning");
+    grid.resize(200, 160);
+    grid.show();
+    grid.setRedraw(false);
+    for (int row = 1; row <= 40; ++row) {
+        grid.addItemUtf8("name\tmeaning");
+        grid.setRowHeight(row, 450);
+    }
+    grid.setRedraw(true);
+    QCoreApplication::processEvents();
+    const int rowsInSight = grid.viewport()->height() / 30;
+    EXPECT_EQ(grid.verticalScrollBar()->maximum(), 40 - rowsInSight);
 }
 
 // A grid keeps up to 255 distinct cell colours; a further one is drawn as the nearest of them, never as white.
