@@ -12,8 +12,8 @@ namespace tervala {
 namespace {
 
 const QColor BarColour(0, 0, 255);
-const QColor BoysShading(255, 220, 220);
-const QColor GirlsShading(220, 255, 220);
+constexpr QRgb BoysShading = qRgb(255, 220, 220);
+constexpr QRgb GirlsShading = qRgb(220, 255, 220);
 
 // A failed statement gives what an empty result gives: no total, no rows.
 rt::Recordset executeOrEmpty(rt::Connection& connection, const QString& sql)
@@ -38,7 +38,7 @@ struct ListSide {
     Gender gender;
     rt::FlexGrid* grid;
     rt::PictureBox* progressBox;
-    QColor shading;
+    QRgb shading;
 };
 
 FilterState Form1::readFilterControls() const
@@ -104,7 +104,7 @@ bool Form1::loadList(const FilterState& filter, const ListSide& side, quint64 ge
     const int asal = rows.position(QStringLiteral("asal"));
     const int fav = rows.position(QStringLiteral("fav"));
     int i = 1; // the grid row being appended
-    QByteArray line; // the row being appended, its room reused from row to row
+    QByteArray buffer; // where each row's text is written, its room reused from row to row
     for (; !rows.eof(); rows.moveNext()) {
         side.progressBox->cls();
         side.progressBox->fillBox(0, 0, qRound(progressBarWidth(i, total, boxWidth)), barHeight, BarColour);
@@ -113,8 +113,8 @@ bool Form1::loadList(const FilterState& filter, const ListSide& side, quint64 ge
 
         // The three text columns have text affinity: they hold text or null, never a number.
         const QByteArrayView meaning = rows.fieldUtf8(arti);
-        writeListRowText(line, rows.fieldUtf8(nama), meaning, rows.fieldUtf8(asal), rows.fieldIsTrue(fav));
-        side.grid->addItemUtf8(line);
+        side.grid->addItemUtf8(
+            writeListRowText(buffer, rows.fieldUtf8(nama), meaning, rows.fieldUtf8(asal), rows.fieldIsTrue(fav)));
         if (isLongMeaning(meaning))
             side.grid->setRowHeight(i, LongMeaningRowHeight);
         // Rows 1, 3, 5, ... are shaded, each once the row after it is in.

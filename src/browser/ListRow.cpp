@@ -4,13 +4,16 @@
 
 namespace tervala {
 
-void writeListRowText(QByteArray& line, QByteArrayView nama, QByteArrayView arti, QByteArrayView asal, bool fav)
+QByteArrayView
+writeListRowText(QByteArray& buffer, QByteArrayView nama, QByteArrayView arti, QByteArrayView asal, bool fav)
 {
     static const QByteArray mark = FavouriteMark.toUtf8();
     const QByteArrayView favourite = fav ? QByteArrayView(mark) : QByteArrayView();
-    // resize() keeps the room of a longer earlier line; QByteArray's append would take its general insert path.
-    line.resize(nama.size() + arti.size() + asal.size() + favourite.size() + 4);
-    char* at = line.data();
+    const qsizetype size = nama.size() + arti.size() + asal.size() + favourite.size() + 4;
+    if (buffer.size() < size)
+        buffer.resize(size);
+    char* const start = buffer.data();
+    char* at = start;
     const auto put = [&at](QByteArrayView piece) {
         if (!piece.isEmpty())
             std::memcpy(at, piece.data(), size_t(piece.size()));
@@ -24,6 +27,7 @@ void writeListRowText(QByteArray& line, QByteArrayView nama, QByteArrayView arti
     put(asal);
     *at++ = '\t';
     put(favourite);
+    return QByteArrayView(start, size);
 }
 
 bool isLongMeaning(QByteArrayView arti)

@@ -17,11 +17,12 @@ constexpr int OriginColumn = 2;
 constexpr int FavouriteColumn = 3;
 inline const QString FavouriteMark = QStringLiteral("V");
 
-// Writes into line, replacing what it held: name, tab, meaning followed by one blank, tab, origin, tab, "V" for a
-// favourite, in UTF-8, from the fields' bytes as the recordset holds them. An empty view (a null field) gives an
-// empty text; the meaning cell keeps its blank. A load passes the same line for every row, so that its room is
-// allocated once.
-void writeListRowText(QByteArray& line, QByteArrayView nama, QByteArrayView arti, QByteArrayView asal, bool fav);
+// Writes at the start of buffer and returns what it wrote: name, tab, meaning followed by one blank, tab, origin,
+// tab, "V" for a favourite, in UTF-8, from the fields' bytes as the recordset holds them. An empty view (a null
+// field) gives an empty text; the meaning cell keeps its blank. A load passes the same buffer for every row: it
+// only grows, so that its room is allocated once, and the view is valid until the next call.
+QByteArrayView
+writeListRowText(QByteArray& buffer, QByteArrayView nama, QByteArrayView arti, QByteArrayView asal, bool fav);
 
 // True when the meaning, given as UTF-8, has more than LongMeaningLength characters, counted as the grid's text
 // counts them (UTF-16 units).

@@ -187,7 +187,7 @@ void FlexGrid::setCol(int col)
     showCurrentCell();
 }
 
-void FlexGrid::setCellBackColor(const QColor& color)
+void FlexGrid::setCellBackColor(QRgb color)
 {
     if (m_row >= 1 && m_col < cols())
         m_model->setBackColor(m_row - 1, m_col, color);

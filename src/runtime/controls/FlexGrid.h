@@ -54,8 +54,10 @@ public:
     int col() const;
     void setCol(int col);
 
-    // Background colour of the current cell; cells never set are white, header cells are button-face.
-    void setCellBackColor(const QColor& color);
+    // Background colour of the current cell, given as the legacy grid takes it, an RGB value (a load shades
+    // row after row, and needs no QColor conversion for each cell); cells never set are white, header cells are
+    // button-face.
+    void setCellBackColor(QRgb color);
     QColor cellBackColor(int row, int col) const;
 
     void setRedraw(bool on);

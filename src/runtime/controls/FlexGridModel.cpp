@@ -166,10 +166,11 @@ void FlexGridModel::resizeRows(int count)
         else
             beginInsertRows({}, oldCount, count - 1);
     }
-    m_rows.resize(count, Row { quint64(m_lines.size()) });
+    m_rows.resize(count, Row { quint64(m_linesUsed) });
     m_heights.resize(count, 0);
     if (count == 0) {
         m_lines.clear();
+        m_linesUsed = 0;
         m_rows.shrink_to_fit();
         m_heights.shrink_to_fit();
     }
@@ -206,9 +207,12 @@ bool FlexGridModel::isStored(int row, int col) const
 FlexGridModel::Row FlexGridModel::appendLine(QByteArrayView line)
 {
     const bool isLong = quint64(line.size()) >= LongLine;
-    qsizetype offset = m_lines.size();
-    // resize() grows the room geometrically; append() would take QByteArray's general insert path for every row.
-    m_lines.resize(offset + (isLong ? qsizetype(sizeof(quint64)) : 0) + line.size());
+    qsizetype offset = m_linesUsed;
+    m_linesUsed = offset + (isLong ? qsizetype(sizeof(quint64)) : 0) + line.size();
+    // The room doubles when full: QByteArray's resize() or append() for every row would cost a call with its checks
+    // and, for append(), its general insert path. Bytes past m_linesUsed are never written, so never resident.
+    if (m_linesUsed > m_lines.size())
+        m_lines.resize(std::max(m_linesUsed, 2 * m_lines.size()));
     if (isLong) {
         const auto size = quint64(line.size());
         std::memcpy(m_lines.data() + offset, &size, sizeof size);
@@ -275,10 +279,10 @@ QColor FlexGridModel::backColor(int row, int col) const
     return index == NeverColoured ? QColor(Qt::white) : QColor(m_palette[index]);
 }
 
-void FlexGridModel::setBackColor(int row, int col, const QColor& color)
+void FlexGridModel::setBackColor(int row, int col, QRgb color)
 {
     Q_ASSERT(isStored(row, col));
-    m_colorIndexes[size_t(row) * storedColumnCount() + col] = paletteIndex(color.rgb());
+    m_colorIndexes[size_t(row) * storedColumnCount() + col] = paletteIndex(color);
     if (!m_frozen)
         emit dataChanged(index(row, col), index(row, col), { Qt::BackgroundRole });
 }

@@ -56,7 +56,7 @@ public:
 
     // Cell background; cells never set are white.
     QColor backColor(int row, int col) const;
-    void setBackColor(int row, int col, const QColor& color);
+    void setBackColor(int row, int col, QRgb color);
 
     // How a screen reader says a cell of column col: speak(cell text). Columns without one are read as shown.
     using SpokenText = std::function<QString(const QString& text)>;
@@ -89,6 +89,7 @@ private:
     // The rows' lines one after the other. A changed line is written anew at the end and the old bytes stay unused
     // until every row is dropped, which empties it: only a user's edits (favourite marks) leave such bytes.
     QByteArray m_lines;
+    qsizetype m_linesUsed = 0; // bytes of m_lines in use, from its start; the rest is room to grow
     // Cell colours as indexes into m_palette, row-major, storedColumnCount() per row; 0 marks a cell never
     // coloured. One byte a cell: a grid uses a handful of colours and may hold a million rows. Past 255 distinct
     // colours a new one is drawn as the nearest colour already in the palette.

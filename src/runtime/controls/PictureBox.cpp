@@ -36,7 +36,9 @@ void PictureBox::fillBox(int x1, int y1, int x2, int y2, const QColor& color)
 {
     const QRect pixels(QPoint(twipsToPixels(std::min(x1, x2)), twipsToPixels(std::min(y1, y2))),
                        QPoint(twipsToPixels(std::max(x1, x2)), twipsToPixels(std::max(y1, y2))));
-    std::erase_if(m_boxes, [&pixels](const Box& earlier) { return pixels.contains(earlier.pixels); });
+    // After cls(), as on every row of a load, there is nothing to cover.
+    if (!m_boxes.empty())
+        std::erase_if(m_boxes, [&pixels](const Box& earlier) { return pixels.contains(earlier.pixels); });
     m_boxes.push_back({ pixels, color });
     scheduleRepaintCheck();
 }

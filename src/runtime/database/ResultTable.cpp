@@ -52,6 +52,10 @@ template <class T> void ResultTable::Growing<T>::releaseBefore(qsizetype count)
     releasedUpTo = end;
 }
 
+// The inline appends in the header grow these two.
+template struct ResultTable::Growing<char>;
+template struct ResultTable::Growing<quint32>;
+
 ResultTable::ResultTable(QStringList columnNames)
     : m_columnNames(std::move(columnNames))
 {
@@ -152,25 +156,6 @@ bool ResultTable::appendReal(double value)
     return appendBytes(Type::Real, bytes, sizeof bytes);
 }
 
-bool ResultTable::appendBytes(Type type, const char* data, qsizetype size)
-{
-    const qsizetype offset = m_arena.size;
-    if (size > qsizetype(SizeMask) || offset + size > qsizetype(std::numeric_limits<quint32>::max()))
-        return false;
-    if (m_cells.size % columnCount() == 0) {
-        m_rowStarts.reserveFor(1);
-        m_rowStarts.items.get()[m_rowStarts.size++] = quint32(offset);
-    }
-    m_cells.reserveFor(1);
-    m_cells.items.get()[m_cells.size++] = (quint32(type) << SizeBits) | quint32(size);
-    if (size > 0) {
-        m_arena.reserveFor(size);
-        std::memcpy(m_arena.items.get() + offset, data, size_t(size));
-        m_arena.size += size;
-    }
-    return true;
-}
-
 void ResultTable::releaseRowsBefore(qsizetype row)
 {
     Q_ASSERT(row >= m_releasedRows && row <= rowCount());
@@ -182,7 +167,7 @@ void ResultTable::releaseRowsBefore(qsizetype row)
 
 void ResultTable::squeeze()
 {
-    Q_ASSERT(columnCount() == 0 || m_cells.size % columnCount() == 0);
+    Q_ASSERT(m_cellsOfRow == 0);
     m_arena.shrinkToFit();
     m_cells.shrinkToFit();
     m_rowStarts.shrinkToFit();

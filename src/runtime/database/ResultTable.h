@@ -10,6 +10,8 @@
 #include <QVariant>
 
 #include <cstdlib>
+#include <cstring>
+#include <limits>
 #include <memory>
 #include <optional>
 #include <type_traits>
@@ -43,7 +45,26 @@ struct ResultTable {
     bool appendNull();
     bool appendInteger(qint64 value);
     bool appendReal(double value);
-    bool appendBytes(Type type, const char* data, qsizetype size);
+    // Inline: a result appends every cell of every row through it.
+    bool appendBytes(Type type, const char* data, qsizetype size)
+    {
+        const qsizetype offset = m_arena.size;
+        if (size > qsizetype(SizeMask) || offset + size > qsizetype(std::numeric_limits<quint32>::max()))
+            return false;
+        if (m_cellsOfRow == 0) {
+            m_rowStarts.reserveFor(1);
+            m_rowStarts.items.get()[m_rowStarts.size++] = quint32(offset);
+        }
+        m_cellsOfRow = m_cellsOfRow + 1 == columnCount() ? 0 : m_cellsOfRow + 1;
+        m_cells.reserveFor(1);
+        m_cells.items.get()[m_cells.size++] = (quint32(type) << SizeBits) | quint32(size);
+        if (size > 0) {
+            m_arena.reserveFor(size);
+            std::memcpy(m_arena.items.get() + offset, data, size_t(size));
+            m_arena.size += size;
+        }
+        return true;
+    }
     // Gives back the room reserved for growth once the last row is in.
     void squeeze();
     // Gives the memory of the rows before row back to the system, in whole pages; they must never be read again.
@@ -100,6 +121,7 @@ private:
     Growing<Cell> m_cells;
     Growing<quint32> m_rowStarts; // arena offset of each row's first value
     qsizetype m_releasedRows = 0; // rows before this one are given back
+    int m_cellsOfRow = 0; // cells of the last row appended so far; 0 once it is whole
 };
 
 } // namespace tervala::rt

@@ -29,7 +29,7 @@ TEST(FlexGrid, RedrawOnShowsWhatChangedWhileItWasOff)
         grid.addItemUtf8(QString("name %1\tmeaning").arg(row).toUtf8());
     grid.setRow(40);
     grid.setCol(1);
-    grid.setCellBackColor(Qt::cyan);
+    grid.setCellBackColor(QColor(Qt::cyan).rgb());
     grid.setRowHeight(3, 300);
     EXPECT_EQ(model->rowCount(), 3);
     EXPECT_EQ(shownHeight(3), 16);
@@ -74,13 +74,13 @@ TEST(FlexGrid, ColoursPastThePaletteDrawAsTheNearest)
     grid.setCol(0);
     grid.setRow(1);
     for (int red = 1; red <= 255; ++red) {
-        grid.setCellBackColor(QColor(red, 0, 0));
+        grid.setCellBackColor(qRgb(red, 0, 0));
         EXPECT_EQ(grid.cellBackColor(1, 0), QColor(red, 0, 0));
     }
-    grid.setCellBackColor(QColor(100, 3, 4));
+    grid.setCellBackColor(qRgb(100, 3, 4));
     EXPECT_EQ(grid.cellBackColor(1, 0), QColor(100, 0, 0));
     grid.setRow(2);
-    grid.setCellBackColor(QColor(7, 0, 0));
+    grid.setCellBackColor(qRgb(7, 0, 0));
     EXPECT_EQ(grid.cellBackColor(2, 0), QColor(7, 0, 0));
     EXPECT_EQ(grid.cellBackColor(3, 0), QColor(Qt::white));
 }
