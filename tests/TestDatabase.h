@@ -2,6 +2,7 @@
 // test's own: to fill it before the code under test runs and to read back what that code stored.
 #pragma once
 
+#include "TestSupport.h"
 #include "runtime/database/Connection.h"
 
 #include <QStringList>

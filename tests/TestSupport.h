@@ -1,7 +1,9 @@
-// Helpers shared by the tests: readable QString values in failure messages.
+// Included by every test: GoogleTest, and readable QString values in its failure messages.
 #pragma once
 
 #include <QString>
+
+#include <gtest/gtest.h>
 
 #include <ostream>
 

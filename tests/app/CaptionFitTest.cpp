@@ -3,7 +3,6 @@
 // package brings the Liberation faces), on one line wherever its control is one
 // line high.
 #include "TestDatabase.h"
-#include "TestSupport.h"
 #include "app/Translations.h"
 #include "browser/Form1.h"
 #include "builder/Form2.h"
@@ -13,8 +12,6 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QStyleOptionButton>
-
-#include <gtest/gtest.h>
 
 namespace {
 

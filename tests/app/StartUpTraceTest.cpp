@@ -7,8 +7,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <gtest/gtest.h>
-
 TEST(StartUpTrace, OriginsThenBothListsOfInitialATwice)
 {
     QStringList expected = { "ter.va\tselect distinct asal from namabayi order by asal" };

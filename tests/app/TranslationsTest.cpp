@@ -12,8 +12,6 @@
 #include <QSet>
 #include <QXmlStreamReader>
 
-#include <gtest/gtest.h>
-
 namespace {
 
 QSet<QString> placeholders(const QString& text)

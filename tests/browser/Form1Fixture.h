@@ -3,7 +3,6 @@
 #pragma once
 
 #include "TestDatabase.h"
-#include "TestSupport.h"
 #include "browser/Form1.h"
 #include "runtime/controls/Dialogs.h"
 #include "runtime/controls/UnhandledError.h"
@@ -13,8 +12,6 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <gtest/gtest.h>
 
 #include <memory>
 

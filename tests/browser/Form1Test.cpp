@@ -2,7 +2,6 @@
 // then show, requests that overtake a rebuild, and the name file as plain SQLite finds it afterwards.
 #include "Form1Fixture.h"
 #include "TervalaVersion.h"
-#include "runtime/controls/Dialogs.h"
 
 #include <QAction>
 #include <QMenu>

@@ -3,12 +3,10 @@
 #include "Form1Fixture.h"
 #include "browser/FavouritesCsv.h"
 #include "browser/FavouritesPrint.h"
-#include "runtime/controls/Dialogs.h"
 
 #include <QAction>
 #include <QElapsedTimer>
 #include <QMenu>
-#include <QPrinter>
 #include <QProgressDialog>
 #include <QTimer>
 

@@ -1,14 +1,11 @@
 // The browser window on a broken or busy name database: each fault is one clear error at start-up, and a lock
 // that another program holds for a few seconds is waited for, not reported.
 #include "TestDatabase.h"
-#include "TestSupport.h"
 #include "browser/Form1.h"
 #include "runtime/controls/UnhandledError.h"
 
 #include <QDir>
 #include <QSemaphore>
-
-#include <gtest/gtest.h>
 
 #include <chrono>
 #include <thread>

@@ -6,7 +6,6 @@
 #include "Form1Fixture.h"
 #include "browser/PopularityChart.h"
 #include "popularity/PopularitySource.h"
-#include "runtime/controls/Dialogs.h"
 
 #include <QAction>
 #include <QApplication>

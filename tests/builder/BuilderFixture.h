@@ -3,7 +3,6 @@
 #pragma once
 
 #include "TestDatabase.h"
-#include "TestSupport.h"
 #include "builder/Form2.h"
 #include "namedb/ConnectionString.h"
 #include "runtime/controls/CommandButton.h"
@@ -11,8 +10,6 @@
 
 #include <QFile>
 #include <QTest>
-
-#include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>

@@ -4,10 +4,7 @@
 #include "builder/TransientIndex.h"
 
 #include "TestDatabase.h"
-#include "TestSupport.h"
 #include "builder/StageRun.h"
-
-#include <gtest/gtest.h>
 
 using namespace tervala;
 

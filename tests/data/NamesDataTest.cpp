@@ -11,8 +11,6 @@
 #include <QStringDecoder>
 #include <QStringList>
 
-#include <gtest/gtest.h>
-
 namespace {
 
 // The origins a row may give. A new one is added here on purpose, not by a typing slip in the data.

@@ -10,8 +10,6 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include <gtest/gtest.h>
-
 using tervala::jetConnectionString;
 using tervala::NameDatabaseFile;
 

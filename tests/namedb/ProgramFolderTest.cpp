@@ -10,8 +10,6 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-#include <gtest/gtest.h>
-
 using namespace tervala;
 
 static void write(const QString& path, const QByteArray& bytes)

@@ -3,15 +3,12 @@
 #include "namedb/SampleNames.h"
 
 #include "TestDatabase.h"
-#include "TestSupport.h"
 #include "namedb/ProgramFolder.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QThread>
-
-#include <gtest/gtest.h>
 
 #include <csignal>
 #include <sys/wait.h>

@@ -1,14 +1,11 @@
 // The import into popularity.db and the file read back: every row under its upper-cased name, so a lookup
 // ignores letter case but keeps accents; a failed import leaves the old file as it was and no other file.
 #include "PopularitySource.h"
-#include "TestSupport.h"
 #include "runtime/database/DbError.h"
 #include "runtime/hostfiles/FileError.h"
 
 #include <QDir>
 #include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 using namespace tervala;
 

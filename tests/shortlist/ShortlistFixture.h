@@ -3,7 +3,6 @@
 #pragma once
 
 #include "browser/Form1Fixture.h"
-#include "runtime/controls/Dialogs.h"
 #include "shortlist/PartnerNameDialog.h"
 #include "shortlist/ShortlistAttach.h"
 #include "shortlist/ShortlistModel.h"
@@ -11,7 +10,6 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QPrinter>
 
 class ShortlistFixture : public Form1Fixture {
 protected:

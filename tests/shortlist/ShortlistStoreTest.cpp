@@ -3,10 +3,7 @@
 #include "shortlist/ShortlistStore.h"
 
 #include "TestDatabase.h"
-#include "TestSupport.h"
 #include "shortlist/PartnerImport.h"
-
-#include <gtest/gtest.h>
 
 using namespace tervala;
 

@@ -8,8 +8,6 @@
 #include <QAbstractItemModelTester>
 #include <QHeaderView>
 
-#include <gtest/gtest.h>
-
 using tervala::rt::FlexGrid;
 
 TEST(FlexGrid, RedrawOnShowsWhatChangedWhileItWasOff)

@@ -3,15 +3,12 @@
 // outside literals, NUL in literals, letter case ignored beyond ASCII in comparison and order, like's classes and
 // wildcards).
 #include "TestDatabase.h"
-#include "TestSupport.h"
 #include "runtime/database/DbError.h"
 #include "runtime/database/JetDialect.h"
 #include "runtime/database/JetPattern.h"
 #include "runtime/database/SqlTrace.h"
 
 #include <QList>
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 

@@ -11,8 +11,6 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <fcntl.h>
 #include <sys/stat.h>
