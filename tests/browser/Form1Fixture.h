@@ -8,7 +8,9 @@
 #include "runtime/controls/UnhandledError.h"
 #include "runtime/database/SqlTrace.h"
 
+#include <QAction>
 #include <QFile>
+#include <QMenu>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTest>
@@ -39,6 +41,16 @@ protected:
     {
         tervala::rt::setUnhandledErrorHandler(
             [this](const QString& number, const QString& message) { m_errors << number + ": " + message; });
+        // A file dialog gives m_fileName, the print dialog prints to it as a PDF file, and every message told goes
+        // to m_told ("warning: " before a warning).
+        tervala::rt::setDialogAnswers(
+            { [this] { return m_fileName; },
+              [this](QPrinter& printer) {
+                  printer.setOutputFormat(QPrinter::PdfFormat);
+                  printer.setOutputFileName(m_fileName);
+                  return true;
+              },
+              [this](const QString& text, bool warning) { m_told << (warning ? "warning: " : "") + text; } });
         // name/meaning/origin/gender. Each gender's names have meanings and origins of their own, which order the
         // list otherwise than the names do. Cyrus has no origin.
         const QString names = "Aaron/" + LongMeaning
@@ -59,19 +71,6 @@ protected:
         tervala::rt::setDialogAnswers({});
     }
 
-    // Answers the window's dialogs from now on: a file dialog gives m_fileName, the print dialog prints to it as a
-    // PDF file, and every message told goes to m_told ("warning: " before a warning).
-    void answerDialogs()
-    {
-        tervala::rt::setDialogAnswers(
-            { [this] { return m_fileName; },
-              [this](QPrinter& printer) {
-                  printer.setOutputFormat(QPrinter::PdfFormat);
-                  printer.setOutputFileName(m_fileName);
-                  return true;
-              },
-              [this](const QString& text, bool warning) { m_told << (warning ? "warning: " : "") + text; } });
-    }
     void TearDown() override { EXPECT_EQ(m_errors, QStringList()); }
 
     // Loads, shows and activates a new window; the trace starts after start-up.
@@ -113,6 +112,26 @@ protected:
         const QStringList lines = QString::fromUtf8(trace.readAll()).split('\n', Qt::SkipEmptyParts);
         trace.remove();
         return lines;
+    }
+
+    // Writes bytes, if any, to a file of that name in the test's folder and makes it the file the dialogs choose.
+    void prepareFile(const QString& fileName, const QByteArray& bytes = {})
+    {
+        m_fileName = m_traceDir.filePath(fileName);
+        if (bytes.isEmpty())
+            return;
+        QFile file(m_fileName);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    // Runs an entry of the girls' grid's row menu on such a file and returns what the user was told.
+    QStringList runEntry(const char* entry, const QString& fileName, const QByteArray& bytes = {})
+    {
+        prepareFile(fileName, bytes);
+        m_told.clear();
+        m_form->createGridMenu(m_form->flex2)->findChild<QAction*>(entry)->trigger();
+        return m_told;
     }
 
     // Column col of the boys' grid and of the girls' grid, "boys/girls".

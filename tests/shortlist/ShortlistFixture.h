@@ -15,7 +15,6 @@ class ShortlistFixture : public Form1Fixture {
 protected:
     ShortlistFixture()
     {
-        answerDialogs();
         tervala::setPartnerNameAnswer([this] { return m_partnerName; });
     }
     ~ShortlistFixture() override { tervala::setPartnerNameAnswer({}); }
@@ -58,17 +57,6 @@ protected:
                     + model->index(row, tervala::ShortlistModel::MarkedByColumn).data().toString();
         }
         return rows;
-    }
-
-    // Writes bytes to a file of that name in the test's folder and makes it the next file the dialogs choose.
-    void prepareFile(const QString& fileName, const QByteArray& bytes = {})
-    {
-        m_fileName = m_traceDir.filePath(fileName);
-        if (bytes.isEmpty())
-            return;
-        QFile file(m_fileName);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
     }
 
     QString m_partnerName;

@@ -31,8 +31,7 @@ TEST_F(ShortlistWindowTest, FavouritesAppearAndFollowTheBrowsersToggles)
     QTest::keyClick(m_form->flex1, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(shown(), QStringList({ "Aino me", "Adam me" }));
     // The browser's import adds to my own marks, and the shortlist follows it too.
-    prepareFile("ours.csv", "Name,Origin\r\nBella,Italian\r\n");
-    m_form->createGridMenu(m_form->flex2)->findChild<QAction*>("importFavourites")->trigger();
+    runEntry("importFavourites", "ours.csv", "Name,Origin\r\nBella,Italian\r\n");
     EXPECT_EQ(shown(), QStringList({ "Aino me", "Adam me", "Bella me" }));
 
     // The row menu's entry shows the same one window again.
@@ -204,12 +203,11 @@ TEST_F(ShortlistWindowTest, UsRankColumnShowsWithPopularityFile)
         EXPECT_TRUE(window.list->isColumnHidden(ShortlistModel::UsRankColumn));
         closeAll();
     }
-    writeSourceFile(m_traceDir.filePath("us.sqlite"),
-                    { { 1, "adam", "M", 900, 80, 2014 },
-                      { 2, "ariel", "M", 500, 200, 2014 },
-                      { 3, "adam", "M", 2345, 34, 2024 },
-                      { 4, "ariel", "F", 300, 500, 2024 } });
-    importPopularity(m_traceDir.filePath("us.sqlite"), m_db.folder(), [](const QString&) {});
+    importSourceRows(m_db.folder(),
+                     { { 1, "adam", "M", 900, 80, 2014 },
+                       { 2, "ariel", "M", 500, 200, 2014 },
+                       { 3, "adam", "M", 2345, 34, 2024 },
+                       { 4, "ariel", "F", 300, 500, 2024 } });
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     ShortlistWindow& window = openShortlist();
     EXPECT_FALSE(window.list->isColumnHidden(ShortlistModel::UsRankColumn));
