@@ -1,20 +1,32 @@
 // The browser window on a few names, shown and active, driven as a user drives it: the statements it sends read
-// back from the SQL trace, and an error it reports fails the test.
+// back from the SQL trace, and an error it reports fails the test. Also the readability checks that its tests and
+// those of the windows built on it share.
 #pragma once
 
 #include "TestDatabase.h"
 #include "browser/Form1.h"
+#include "runtime/controls/Contrast.h"
 #include "runtime/controls/Dialogs.h"
 #include "runtime/controls/UnhandledError.h"
 #include "runtime/database/SqlTrace.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
+#include <QComboBox>
 #include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QPrinter>
+#include <QPushButton>
+#include <QStyle>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <functional>
 #include <memory>
 
 // A meaning far too long for its cell, even on two lines.
@@ -33,6 +45,76 @@ inline QString column(const tervala::rt::FlexGrid* grid, int col)
 inline QPoint cellCentre(const tervala::rt::FlexGrid* grid, int row, int col)
 {
     return grid->visualRect(grid->model()->index(row - 1, col)).center();
+}
+
+// Runs check once under a light and once under a dark palette, then gives the application its own back.
+inline void underLightAndDarkPalettes(const std::function<void()>& check)
+{
+    // Light text on dark grey, with a highlight that white text does not read on.
+    QPalette dark(QColor(0x35, 0x35, 0x35));
+    dark.setColor(QPalette::Highlight, QColor(0x2a, 0x82, 0xda));
+    const QPalette original = QApplication::palette();
+    for (const QPalette& palette : { QApplication::style()->standardPalette(), dark }) {
+        QApplication::setPalette(palette);
+        check();
+    }
+    QApplication::setPalette(original);
+}
+
+// The object names of the controls shown in window whose text reads at less than 4.5:1 on what is behind it, by
+// the roles the style paints them with.
+inline QStringList unreadableTexts(const QWidget& window)
+{
+    QStringList found;
+    for (const QWidget* control : window.findChildren<QWidget*>()) {
+        if (!control->isEnabled() || !control->isVisibleTo(&window))
+            continue;
+        const QPalette& colors = control->palette();
+        double contrast = 21;
+        if (qobject_cast<const QLineEdit*>(control)) {
+            contrast = tervala::rt::contrastRatio(colors.color(QPalette::Text), colors.color(QPalette::Base));
+        } else if (qobject_cast<const QComboBox*>(control) || qobject_cast<const QPushButton*>(control)) {
+            contrast = tervala::rt::contrastRatio(colors.color(QPalette::ButtonText), colors.color(QPalette::Button));
+        } else if (qobject_cast<const QLabel*>(control) || qobject_cast<const QAbstractButton*>(control)) {
+            const QWidget* behind = control;
+            while (!behind->isWindow() && !behind->autoFillBackground())
+                behind = behind->parentWidget();
+            contrast = tervala::rt::contrastRatio(colors.color(QPalette::WindowText),
+                                                  behind->palette().color(behind->backgroundRole()));
+        }
+        if (contrast < 4.5)
+            found << control->objectName();
+    }
+    return found;
+}
+
+// Where view reads at less than 4.5:1: its cells in their own colours or else the view's, its header, and its
+// chosen rows with and without the keyboard.
+inline QStringList unreadableCells(const QTableView& view)
+{
+    const QPalette& colors = view.palette();
+    const auto colour
+        = [](const QVariant& own, const QColor& otherwise) { return own.isValid() ? own.value<QColor>() : otherwise; };
+    QStringList found;
+    for (int row = 0; row < view.model()->rowCount(); ++row) {
+        for (int col = 0; col < view.model()->columnCount(); ++col) {
+            const QModelIndex cell = view.model()->index(row, col);
+            if (tervala::rt::contrastRatio(colour(cell.data(Qt::ForegroundRole), colors.color(QPalette::Text)),
+                                           colour(cell.data(Qt::BackgroundRole), colors.color(QPalette::Base)))
+                < 4.5)
+                found << view.objectName() + QString(" cell %1,%2").arg(row).arg(col);
+        }
+    }
+    const QPalette& header = view.horizontalHeader()->palette();
+    if (tervala::rt::contrastRatio(header.color(QPalette::ButtonText), header.color(QPalette::Button)) < 4.5)
+        found << view.objectName() + " header";
+    for (const QPalette::ColorGroup group : { QPalette::Active, QPalette::Inactive }) {
+        if (tervala::rt::contrastRatio(colors.color(group, QPalette::HighlightedText),
+                                       colors.color(group, QPalette::Highlight))
+            < 4.5)
+            found << view.objectName() + " highlight " + QString::number(group);
+    }
+    return found;
 }
 
 class Form1Fixture : public ::testing::Test {
