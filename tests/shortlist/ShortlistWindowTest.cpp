@@ -37,13 +37,10 @@ TEST_F(ShortlistWindowTest, FavouritesAppearAndFollowTheBrowsersToggles)
     // The row menu's entry shows the same one window again.
     window.close();
     const std::unique_ptr<QMenu> menu = m_form->createGridMenu(m_form->flex1);
-    const QList<QAction*> entries = menu->actions();
-    const auto entry = std::find_if(entries.begin(), entries.end(), [](QAction* action) {
-        return action->objectName() == "shortlist";
-    });
-    ASSERT_NE(entry, entries.end());
-    EXPECT_EQ((*entry)->shortcut(), QKeySequence("Ctrl+L"));
-    (*entry)->trigger();
+    QAction* entry = m_form->findChild<QAction*>("shortlist");
+    ASSERT_TRUE(menu->actions().contains(entry));
+    EXPECT_EQ(entry->shortcut(), QKeySequence("Ctrl+L"));
+    entry->trigger();
     EXPECT_EQ(m_form->findChildren<ShortlistWindow*>().size(), 1);
     EXPECT_TRUE(window.isVisible());
 }
