@@ -220,10 +220,7 @@ protected:
     QString lists(int col = 0) const { return column(m_form->flex1, col) + "/" + column(m_form->flex2, col); }
 
     // "name gender" of every stored favourite, read without a trace line.
-    QStringList favourites()
-    {
-        return TestDatabase::plainSqlite(m_db.path(), "select nama || ' ' || jk from namabayi where fav order by 1");
-    }
+    QStringList favourites() { return m_db.plain("select nama || ' ' || jk from namabayi where fav order by 1"); }
 
     static QString toggleSql(const QString& quotedName)
     {

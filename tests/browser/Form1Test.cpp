@@ -127,10 +127,10 @@ TEST_F(Form1Test, NameFileStaysSoundUnderPlainSqlite)
 {
     start();
     m_form.reset();
-    const auto plain = [&](const QString& sql) { return TestDatabase::plainSqlite(m_db.path(), sql); };
-    EXPECT_EQ(plain("select name from sqlite_master where type = 'index'"), QStringList { "tervala_origins" });
-    EXPECT_EQ(plain("insert into namabayi(nama,arti,asal,jk) values('Arnór','eagle','Íslenska','M')"), QStringList());
-    EXPECT_EQ(plain("pragma integrity_check"), QStringList { "ok" });
+    EXPECT_EQ(m_db.plain("select name from sqlite_master where type = 'index'"), QStringList { "tervala_origins" });
+    EXPECT_EQ(m_db.plain("insert into namabayi(nama,arti,asal,jk) values('Arnór','eagle','Íslenska','M')"),
+              QStringList());
+    EXPECT_EQ(m_db.plain("pragma integrity_check"), QStringList { "ok" });
     Form1& form = start();
     QStringList origins;
     for (int i = 0; i < form.Combo1->count(); ++i)

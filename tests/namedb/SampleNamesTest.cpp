@@ -18,10 +18,7 @@ using namespace tervala;
 
 namespace {
 
-QStringList sqlite(const QString& path, const QString& sql)
-{
-    return TestDatabase::plainSqlite(path, sql);
-}
+const auto sqlite = &TestDatabase::plainSqlite;
 
 void copy(const QString& from, const QString& to)
 {

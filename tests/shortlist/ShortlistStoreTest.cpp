@@ -43,9 +43,8 @@ protected:
     // Every row of namabayi with its mark, read without the program's functions.
     QStringList namabayi() const
     {
-        return TestDatabase::plainSqlite(m_db.path(),
-                                         "select nama || '/' || ifnull(asal, '') || '/' || jk || '/' || fav "
-                                         "from namabayi order by rowid");
+        return m_db.plain(
+            "select nama || '/' || ifnull(asal, '') || '/' || jk || '/' || fav from namabayi order by rowid");
     }
 
     TestDatabase m_db { "ter.va", "ter.va.sql" };
@@ -53,11 +52,9 @@ protected:
 
 TEST_F(ShortlistStoreTest, TablesAreMadeOnFirstUseAndNamabayiStaysAsItWas)
 {
-    const auto schema = [&] {
-        return TestDatabase::plainSqlite(m_db.path(), "select name from sqlite_master where type = 'table' order by 1");
-    };
-    const QStringList namabayiSql
-        = TestDatabase::plainSqlite(m_db.path(), "select sql from sqlite_master where name = 'namabayi'");
+    const auto schema = [&] { return m_db.plain("select name from sqlite_master where type = 'table' order by 1"); };
+    const QString namabayiSql = "select sql from sqlite_master where name = 'namabayi'";
+    const QStringList before = m_db.plain(namabayiSql);
     EXPECT_EQ(schema(), QStringList({ "namabayi" }));
     ShortlistStore(m_db.connection());
     EXPECT_EQ(schema(),
@@ -65,8 +62,7 @@ TEST_F(ShortlistStoreTest, TablesAreMadeOnFirstUseAndNamabayiStaysAsItWas)
     // A second store finds the tables there.
     ShortlistStore store(m_db.connection());
     EXPECT_EQ(text(store.myFavourites()), QString("A'isha/Arabic/F,Aaron/Hebrew/M"));
-    EXPECT_EQ(TestDatabase::plainSqlite(m_db.path(), "select sql from sqlite_master where name = 'namabayi'"),
-              namabayiSql);
+    EXPECT_EQ(m_db.plain(namabayiSql), before);
 }
 
 TEST_F(ShortlistStoreTest, PartnersFileIsLookedUpAndStoredApartFromFav)

@@ -24,7 +24,6 @@ protected:
         };
         m_db.insert("namabayi", "nama,arti", rows);
     }
-    QStringList plain(const QString& sql) { return TestDatabase::plainSqlite(m_db.path(), sql); }
 
     TestDatabase m_db { "ter.va", "ter.va.sql" };
 };
@@ -33,7 +32,7 @@ TEST_F(Engine, RecordsetsKeepTheirRowsWhileChangesReachTheFileAtOnce)
 {
     Recordset first = m_db.execute("select nama, fav from namabayi where nama in ('abel', 'Bob') order by nama");
     m_db.execute("update namabayi set fav = true where nama = 'Bob'");
-    EXPECT_EQ(plain("select nama from namabayi where fav"), QStringList { "Bob" });
+    EXPECT_EQ(m_db.plain("select nama from namabayi where fav"), QStringList { "Bob" });
     first.moveNext();
     EXPECT_EQ(first.field("nama").toString() + first.field("fav").toString(), QString("Bob0"));
     const QString statement = "a\\b\nc\r\td 'ë'\\n";
