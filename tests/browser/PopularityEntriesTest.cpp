@@ -77,14 +77,10 @@ TEST_F(PopularityEntriesTest, TooltipLinesAndChartOnceTheFileIsThere)
         EXPECT_EQ(toolTipAt(cell.grid, cell.row, cell.col), cell.toolTip) << cell.row;
     const QString lookup = "popularity.db\tselect year, births, rank from births where name = ucase(?) and sex = ? "
                            "order by year";
+    // Aïda's takes two lookups: under her own spelling, then without accents.
     EXPECT_EQ(takeTrace(),
-              QStringList({ "popularity.db\tselect source, rows, first_year, last_year from about",
-                            lookup,
-                            lookup,
-                            lookup,
-                            lookup,
-                            lookup,
-                            lookup }));
+              QStringList { "popularity.db\tselect source, rows, first_year, last_year from about" }
+                  + QStringList(6, lookup));
 
     QAction* entry = chartEntry(2);
     ASSERT_NE(entry, nullptr);
