@@ -19,10 +19,12 @@ protected:
     }
     ~ShortlistFixture() override { tervala::setPartnerNameAnswer({}); }
 
-    // Starts the browser with the shortlist attached, without a speech engine, and opens the shortlist as a user
-    // does, with Ctrl+L.
-    tervala::ShortlistWindow& openShortlist()
+    // Marks the favourites given, starts the browser with the shortlist attached, without a speech engine, and
+    // opens the shortlist as a user does, with Ctrl+L.
+    tervala::ShortlistWindow& openShortlist(const QStringList& favourites = {})
     {
+        if (!favourites.isEmpty())
+            m_db.execute("update namabayi set fav=1 where nama in ('" + favourites.join("', '") + "')");
         tervala::Form1& form = start();
         tervala::attachShortlist(form, m_db.folder(), QStringLiteral("no-engine"));
         QTest::keyClick(&form, Qt::Key_L, Qt::ControlModifier);

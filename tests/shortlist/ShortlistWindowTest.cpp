@@ -15,8 +15,7 @@ using ShortlistWindowTest = ShortlistFixture;
 
 TEST_F(ShortlistWindowTest, FavouritesAppearAndFollowTheBrowsersToggles)
 {
-    m_db.execute("update namabayi set fav=1 where nama='Adam'");
-    ShortlistWindow& window = openShortlist();
+    ShortlistWindow& window = openShortlist({ "Adam" });
     EXPECT_EQ(shown(), QStringList({ "Adam me" }));
 
     // Back in the browser, a click marks a girl's name; it joins at the end.
@@ -47,8 +46,7 @@ TEST_F(ShortlistWindowTest, FavouritesAppearAndFollowTheBrowsersToggles)
 
 TEST_F(ShortlistWindowTest, PartnersMarksAreComparedReplacedAndRemovedWithoutTouchingFav)
 {
-    m_db.execute("update namabayi set fav=1 where nama in ('Adam', 'Aino')");
-    ShortlistWindow& window = openShortlist();
+    ShortlistWindow& window = openShortlist({ "Adam", "Aino" });
     const QStringList ownMarks = favourites();
     prepareFile("sam.csv",
                 "Name,Meaning,Origin,Gender\r\naino,,Finnish,F\r\nBella,,Italian,F\r\nNobody,,Nowhere,F\r\n");
@@ -95,9 +93,8 @@ TEST_F(ShortlistWindowTest, PartnersMarksAreComparedReplacedAndRemovedWithoutTou
 
 TEST_F(ShortlistWindowTest, RankingByKeyboardAndMouseAndTheWindowsSizeSurviveARestart)
 {
-    m_db.execute("update namabayi set fav=1 where nama in ('Adam', 'Aino', 'Bella')");
     {
-        ShortlistWindow& window = openShortlist();
+        ShortlistWindow& window = openShortlist({ "Adam", "Aino", "Bella" });
         EXPECT_EQ(shown(), QStringList({ "Adam me", "Aino me", "Bella me" }));
         EXPECT_EQ(QApplication::focusWidget(), window.list);
         window.list->setCurrentIndex(window.model()->index(2, ShortlistModel::NameColumn));
@@ -136,8 +133,7 @@ TEST_F(ShortlistWindowTest, RankingByKeyboardAndMouseAndTheWindowsSizeSurviveARe
 
 TEST_F(ShortlistWindowTest, SurnameAndMiddleNameGiveTheFullNameAndWarnOfTeasingInitials)
 {
-    m_db.execute("update namabayi set fav=1 where nama in ('Adam', 'Bella')");
-    ShortlistWindow& window = openShortlist();
+    ShortlistWindow& window = openShortlist({ "Adam", "Bella" });
     EXPECT_TRUE(window.list->isColumnHidden(ShortlistModel::FullNameColumn));
     QTest::keyClicks(window.surnameBox, "Smith");
     QTest::keyClicks(window.middleNameBox, "Sue");
@@ -167,8 +163,7 @@ TEST_F(ShortlistWindowTest, SurnameAndMiddleNameGiveTheFullNameAndWarnOfTeasingI
 
 TEST_F(ShortlistWindowTest, ExportAndPrintTheShownNamesInRankOrder)
 {
-    m_db.execute("update namabayi set fav=1 where nama in ('Adam', 'Ariel')");
-    ShortlistWindow& window = openShortlist();
+    ShortlistWindow& window = openShortlist({ "Adam", "Ariel" });
     window.list->setFocus();
     window.list->setCurrentIndex(window.model()->index(1, ShortlistModel::NameColumn));
     QTest::keyClick(window.list, Qt::Key_Up, Qt::AltModifier);
@@ -194,9 +189,8 @@ TEST_F(ShortlistWindowTest, ExportAndPrintTheShownNamesInRankOrder)
 // each gender the name is marked as; without it the column is not shown.
 TEST_F(ShortlistWindowTest, UsRankColumnShowsWithPopularityFile)
 {
-    m_db.execute("update namabayi set fav=1 where nama in ('Adam', 'Ariel')");
     {
-        ShortlistWindow& window = openShortlist();
+        ShortlistWindow& window = openShortlist({ "Adam", "Ariel" });
         EXPECT_TRUE(window.list->isColumnHidden(ShortlistModel::UsRankColumn));
         closeAll();
     }
