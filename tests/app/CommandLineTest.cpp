@@ -5,8 +5,6 @@
 #include "TestDatabase.h"
 #include "popularity/PopularitySource.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 

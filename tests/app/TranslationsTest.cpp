@@ -6,8 +6,6 @@
 #include "popularity/PopularityText.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 #include <QRegularExpression>
 #include <QSet>
 #include <QXmlStreamReader>

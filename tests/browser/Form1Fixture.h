@@ -14,7 +14,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -188,11 +187,9 @@ protected:
     // The lines of the trace since the last call, each "<file>\t<statement>".
     QStringList takeTrace()
     {
-        QFile trace(tervala::rt::sqlTracePath());
-        if (!trace.open(QIODevice::ReadOnly))
-            return {};
-        const QStringList lines = QString::fromUtf8(trace.readAll()).split('\n', Qt::SkipEmptyParts);
-        trace.remove();
+        const QStringList lines
+            = QString::fromUtf8(readFile(tervala::rt::sqlTracePath())).split('\n', Qt::SkipEmptyParts);
+        QFile::remove(tervala::rt::sqlTracePath());
         return lines;
     }
 
@@ -200,11 +197,9 @@ protected:
     void prepareFile(const QString& fileName, const QByteArray& bytes = {})
     {
         m_fileName = m_traceDir.filePath(fileName);
-        if (bytes.isEmpty())
-            return;
-        QFile file(m_fileName);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+        if (!bytes.isEmpty()) {
+            ASSERT_TRUE(writeFile(m_fileName, bytes));
+        }
     }
 
     // Runs an entry of the girls' grid's row menu on such a file and returns what the user was told.

@@ -3,8 +3,6 @@
 #include "Form1Fixture.h"
 #include "TervalaVersion.h"
 
-#include <QAction>
-#include <QMenu>
 #include <QTimer>
 
 using namespace tervala;

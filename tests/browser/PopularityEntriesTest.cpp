@@ -7,10 +7,6 @@
 #include "browser/PopularityChart.h"
 #include "popularity/PopularitySource.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QLabel>
-#include <QMenu>
 #include <QToolTip>
 
 using namespace tervala;

@@ -8,7 +8,6 @@
 #include "runtime/controls/CommandButton.h"
 #include "runtime/controls/UnhandledError.h"
 
-#include <QFile>
 #include <QTest>
 
 #include <filesystem>

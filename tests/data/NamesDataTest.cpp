@@ -5,7 +5,6 @@
 // genders, a name whose meaning nobody knows.
 #include "TestSupport.h"
 
-#include <QFile>
 #include <QHash>
 #include <QSet>
 #include <QStringDecoder>

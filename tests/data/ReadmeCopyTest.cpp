@@ -3,7 +3,6 @@
 // run adds nothing, and it leaves the rows already there, favourites included, as they were.
 #include "TestDatabase.h"
 
-#include <QFile>
 #include <QRegularExpression>
 
 #include <sqlite3.h>

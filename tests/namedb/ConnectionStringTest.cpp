@@ -5,9 +5,6 @@
 #include "TestSupport.h"
 #include "runtime/database/Connection.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 
 using tervala::jetConnectionString;

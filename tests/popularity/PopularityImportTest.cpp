@@ -4,7 +4,6 @@
 #include "runtime/database/DbError.h"
 #include "runtime/hostfiles/FileError.h"
 
-#include <QDir>
 #include <QTemporaryDir>
 
 using namespace tervala;
@@ -68,14 +67,8 @@ TEST_F(PopularityImport, AFailedImportLeavesTheOldFileAndNoOtherFile)
 {
     writeSourceFile(path("good"), SampleRows);
     import("good");
-    const auto bytes = [&] {
-        QFile file(path("popularity.db"));
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    };
-    const QByteArray before = bytes();
-    QFile csv(path("csv"));
-    ASSERT_TRUE(csv.open(QIODevice::WriteOnly) && csv.write("name,sex,births\nmary,F,5\n") > 0);
-    csv.close();
+    const QByteArray before = readFile(path("popularity.db"));
+    ASSERT_TRUE(writeFile(path("csv"), "name,sex,births\nmary,F,5\n"));
     const QString table = "create table usNameData(id integer primary key, name, sex, births, rank, year)";
     writeSourceFile(path("other"), {}, "create table names(name text)");
     writeSourceFile(path("columns"), {}, "create table USNAMEDATA(ID integer, Name text, sex text, year integer)");
@@ -111,7 +104,7 @@ TEST_F(PopularityImport, AFailedImportLeavesTheOldFileAndNoOtherFile)
         } catch (const rt::DbError& error) {
             EXPECT_TRUE(reason.isEmpty()) << error.what();
         }
-        EXPECT_EQ(bytes(), before);
+        EXPECT_EQ(readFile(path("popularity.db")), before);
     }
     EXPECT_EQ(
         files(),

@@ -5,8 +5,6 @@
 #include "TestDatabase.h"
 #include "popularity/PopularityImport.h"
 
-#include <QFile>
-
 // id, name, sex, births, rank, year
 using SourceRow = std::tuple<qint64, QString, QString, qint64, int, int>;
 

@@ -8,9 +8,6 @@
 #include "shortlist/ShortlistModel.h"
 #include "shortlist/ShortlistWindow.h"
 
-#include <QApplication>
-#include <QComboBox>
-
 class ShortlistFixture : public Form1Fixture {
 protected:
     ShortlistFixture()

@@ -8,7 +8,6 @@
 #include "runtime/hostfiles/TextFile.h"
 #include "runtime/hostfiles/WindowsPath.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <algorithm>
