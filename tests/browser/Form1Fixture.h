@@ -122,16 +122,6 @@ protected:
     {
         tervala::rt::setUnhandledErrorHandler(
             [this](const QString& number, const QString& message) { m_errors << number + ": " + message; });
-        // A file dialog gives m_fileName, the print dialog prints to it as a PDF file, and every message told goes
-        // to m_told ("warning: " before a warning).
-        tervala::rt::setDialogAnswers(
-            { [this] { return m_fileName; },
-              [this](QPrinter& printer) {
-                  printer.setOutputFormat(QPrinter::PdfFormat);
-                  printer.setOutputFileName(m_fileName);
-                  return true;
-              },
-              [this](const QString& text, bool warning) { m_told << (warning ? "warning: " : "") + text; } });
         // name/meaning/origin/gender. Each gender's names have meanings and origins of their own, which order the
         // list otherwise than the names do. Cyrus has no origin.
         const QString names = "Aaron/" + LongMeaning
@@ -152,6 +142,20 @@ protected:
         tervala::rt::setDialogAnswers({});
     }
 
+    // Answers the window's dialogs from now on: a file dialog gives m_fileName, the print dialog prints to it as a
+    // PDF file, and every message told goes to m_told ("warning: " before a warning). Only tests that expect
+    // dialogs call it: elsewhere an unexpected dialog opens and holds the test.
+    void answerDialogs()
+    {
+        tervala::rt::setDialogAnswers(
+            { [this] { return m_fileName; },
+              [this](QPrinter& printer) {
+                  printer.setOutputFormat(QPrinter::PdfFormat);
+                  printer.setOutputFileName(m_fileName);
+                  return true;
+              },
+              [this](const QString& text, bool warning) { m_told << (warning ? "warning: " : "") + text; } });
+    }
     void TearDown() override { EXPECT_EQ(m_errors, QStringList()); }
 
     // Loads, shows and activates a new window; the trace starts after start-up.

@@ -10,7 +10,10 @@
 
 using namespace tervala;
 
-using Form1Transfer = Form1Fixture;
+class Form1Transfer : public Form1Fixture {
+protected:
+    Form1Transfer() { answerDialogs(); }
+};
 
 TEST_F(Form1Transfer, ExportAndPrintTheStoredFavourites)
 {

@@ -97,6 +97,7 @@ TEST_F(PopularityEntriesTest, ADamagedFileIsReportedAndNeverEndsTheProgram)
     Form1& form = start();
     addPopularityEntries(form, m_db.folder());
     importSourceRows(m_db.folder(), { { 1, "adam", "M", 5000, 40, 2023 } });
+    answerDialogs();
     form.flex1->setRow(3);
     std::unique_ptr<QMenu> menu = form.createGridMenu(form.flex1);
     QAction* entry = menu->findChild<QAction*>("popularityChart");

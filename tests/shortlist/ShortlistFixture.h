@@ -12,6 +12,7 @@ class ShortlistFixture : public Form1Fixture {
 protected:
     ShortlistFixture()
     {
+        answerDialogs();
         tervala::setPartnerNameAnswer([this] { return m_partnerName; });
     }
     ~ShortlistFixture() override { tervala::setPartnerNameAnswer({}); }
