@@ -3,8 +3,6 @@
 #include "namedb/ConnectionString.h"
 #include "namedb/NewDatabase.h"
 
-#include <QFileInfo>
-
 #include <sqlite3.h>
 
 TestDatabase::TestDatabase(const QString& fileName, const QString& schemaFileName)

@@ -2,6 +2,7 @@
 // test's own: to fill it before the code under test runs and to read back what that code stored.
 #pragma once
 
+#include "TestSupport.h"
 #include "runtime/database/Connection.h"
 
 #include <QStringList>
@@ -17,6 +18,7 @@ public:
     // runs it: none of the program's functions, SQLite's own NOCASE, which folds ASCII letters only. An error
     // gives its message as the one row.
     static QStringList plainSqlite(const QString& path, const QString& sql);
+    QStringList plain(const QString& sql) const { return plainSqlite(m_path, sql); }
     QString folder() const { return m_dir.path(); }
     QString path() const { return m_path; }
     tervala::rt::Connection& connection() { return m_connection; }

@@ -1,9 +1,7 @@
-// Both windows as the user sees them, in English and in every translation: every
-// caption is shown whole inside its control, in the fonts the machine has (the
-// package brings the Liberation faces), on one line wherever its control is one
-// line high.
+// Both windows as the user sees them, in English and in every translation: every caption is shown whole inside its
+// control, in the fonts the machine has (the package brings the Liberation faces), on one line wherever its control
+// is one line high.
 #include "TestDatabase.h"
-#include "TestSupport.h"
 #include "app/Translations.h"
 #include "browser/Form1.h"
 #include "builder/Form2.h"
@@ -13,8 +11,6 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QStyleOptionButton>
-
-#include <gtest/gtest.h>
 
 namespace {
 
@@ -30,9 +26,8 @@ QRect buttonTextArea(const QAbstractButton& button)
     return button.style()->subElementRect(element, &option, &button);
 }
 
-// "<objectName> <caption>" for each caption cut in its control. The height
-// needed runs from the first line's top to the lowest ink of the last line, so
-// descenders count and unused leading does not.
+// "<objectName> <caption>" for each caption cut in its control. The height needed runs from the first line's top to
+// the lowest ink of the last line, so descenders count and unused leading does not.
 QStringList captionsThatDoNotFit(const QWidget& window)
 {
     QStringList cut;

@@ -3,15 +3,10 @@
 // a failed import keeps it.
 #include "TervalaVersion.h"
 #include "TestDatabase.h"
-#include "TestSupport.h"
 #include "popularity/PopularitySource.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 namespace {
 

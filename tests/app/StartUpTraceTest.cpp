@@ -2,12 +2,9 @@
 // back from the SQL trace.
 #include "TestSupport.h"
 
-#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
-
-#include <gtest/gtest.h>
 
 TEST(StartUpTrace, OriginsThenBothListsOfInitialATwice)
 {
@@ -17,15 +14,11 @@ TEST(StartUpTrace, OriginsThenBothListsOfInitialATwice)
         expected << "ter.va\tSELECT count(nama) " + from << "ter.va\tSELECT * " + from + " order by nama";
     }
     QTemporaryDir dir;
-    QFile trace(dir.filePath("sql.log"));
-    const auto traceLines = [&] {
-        trace.close();
-        return trace.open(QIODevice::ReadOnly) ? QString::fromUtf8(trace.readAll()).split('\n', Qt::SkipEmptyParts)
-                                               : QStringList();
-    };
+    const QString trace = dir.filePath("sql.log");
+    const auto traceLines = [&] { return QString::fromUtf8(readFile(trace)).split('\n', Qt::SkipEmptyParts); };
     QProcess program;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("TERVALA_SQL_TRACE", trace.fileName());
+    environment.insert("TERVALA_SQL_TRACE", trace);
     environment.insert("QT_QPA_PLATFORM", "offscreen");
     program.setProcessEnvironment(environment);
     program.start(TERVALA_EXECUTABLE, {});

@@ -6,13 +6,9 @@
 #include "popularity/PopularityText.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QFile>
 #include <QRegularExpression>
 #include <QSet>
 #include <QXmlStreamReader>
-
-#include <gtest/gtest.h>
 
 namespace {
 

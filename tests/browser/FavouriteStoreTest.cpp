@@ -2,9 +2,6 @@
 #include "browser/FavouriteStore.h"
 
 #include "TestDatabase.h"
-#include "TestSupport.h"
-
-#include <gtest/gtest.h>
 
 using namespace tervala;
 

@@ -6,8 +6,6 @@
 
 #include <QStringList>
 
-#include <gtest/gtest.h>
-
 using namespace tervala;
 
 namespace {

@@ -4,8 +4,6 @@
 
 #include "TestSupport.h"
 
-#include <gtest/gtest.h>
-
 using namespace tervala;
 
 TEST(FilterQuery, EveryFragmentInItsPlace)

@@ -2,10 +2,7 @@
 // and the other actions of a row's context menu.
 #include "Form1Fixture.h"
 
-#include <QAction>
-#include <QApplication>
 #include <QClipboard>
-#include <QMenu>
 #include <QTimer>
 
 using namespace tervala;

@@ -2,10 +2,7 @@
 // then show, requests that overtake a rebuild, and the name file as plain SQLite finds it afterwards.
 #include "Form1Fixture.h"
 #include "TervalaVersion.h"
-#include "runtime/controls/Dialogs.h"
 
-#include <QAction>
-#include <QMenu>
 #include <QTimer>
 
 using namespace tervala;
@@ -128,10 +125,10 @@ TEST_F(Form1Test, NameFileStaysSoundUnderPlainSqlite)
 {
     start();
     m_form.reset();
-    const auto plain = [&](const QString& sql) { return TestDatabase::plainSqlite(m_db.path(), sql); };
-    EXPECT_EQ(plain("select name from sqlite_master where type = 'index'"), QStringList { "tervala_origins" });
-    EXPECT_EQ(plain("insert into namabayi(nama,arti,asal,jk) values('Arnór','eagle','Íslenska','M')"), QStringList());
-    EXPECT_EQ(plain("pragma integrity_check"), QStringList { "ok" });
+    EXPECT_EQ(m_db.plain("select name from sqlite_master where type = 'index'"), QStringList { "tervala_origins" });
+    EXPECT_EQ(m_db.plain("insert into namabayi(nama,arti,asal,jk) values('Arnór','eagle','Íslenska','M')"),
+              QStringList());
+    EXPECT_EQ(m_db.plain("pragma integrity_check"), QStringList { "ok" });
     Form1& form = start();
     QStringList origins;
     for (int i = 0; i < form.Combo1->count(); ++i)
@@ -150,7 +147,6 @@ TEST_F(Form1Test, HelpAboutIconAndCtrlQ)
     rt::setDialogAnswers({ {}, {}, [&told](const QString& text, bool) { told << text.section('\n', 0, 0); } });
     QTest::keyClick(form.flex1, Qt::Key_F1);
     form.createGridMenu(form.flex2)->findChild<QAction*>("about")->trigger();
-    rt::setDialogAnswers({});
     EXPECT_EQ(told,
               QStringList({ "The boys' names are on the left, the girls' names on the right.",
                             QString("Tervala %1").arg(TervalaVersion) }));

@@ -3,12 +3,8 @@
 #include "Form1Fixture.h"
 #include "browser/FavouritesCsv.h"
 #include "browser/FavouritesPrint.h"
-#include "runtime/controls/Dialogs.h"
 
-#include <QAction>
 #include <QElapsedTimer>
-#include <QMenu>
-#include <QPrinter>
 #include <QProgressDialog>
 #include <QTimer>
 
@@ -17,36 +13,25 @@ using namespace tervala;
 class Form1Transfer : public Form1Fixture {
 protected:
     Form1Transfer() { answerDialogs(); }
-
-    // Runs a menu entry on a file of that name and returns what the user was told.
-    QStringList trigger(const char* entry, const QString& fileName)
-    {
-        m_told.clear();
-        m_fileName = m_traceDir.filePath(fileName);
-        m_form->createGridMenu(m_form->flex2)->findChild<QAction*>(entry)->trigger();
-        return m_told;
-    }
 };
 
 TEST_F(Form1Transfer, ExportAndPrintTheStoredFavourites)
 {
     start();
-    EXPECT_EQ(trigger("printFavourites", "none.pdf"), QStringList { "There are no favourites to print yet." });
+    EXPECT_EQ(runEntry("printFavourites", "none.pdf"), QStringList { "There are no favourites to print yet." });
     EXPECT_FALSE(QFile::exists(m_fileName));
     m_db.execute("update namabayi set fav=1 where nama in ('A''isha', 'Aaron')");
     // The suffix is added.
-    QFile csv(m_traceDir.filePath("ours.csv"));
-    EXPECT_EQ(trigger("exportFavourites", "ours"), QStringList { "2 favourites written to " + csv.fileName() + "." });
-    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
-    const std::vector<FavouriteRecord> names = readFavouritesCsv(csv.readAll());
+    const QString csv = m_traceDir.filePath("ours.csv");
+    EXPECT_EQ(runEntry("exportFavourites", "ours"), QStringList { "2 favourites written to " + csv + "." });
+    const std::vector<FavouriteRecord> names = readFavouritesCsv(readFile(csv));
     ASSERT_EQ(names.size(), 2u);
     EXPECT_EQ(names[0].row, (NameRow { "A'isha", "alive", "Arabic", Gender::Female }));
     EXPECT_EQ(names[1].row.arti, LongMeaning);
 
-    EXPECT_EQ(trigger("printFavourites", "favourites.pdf"), QStringList());
-    QFile pdf(m_fileName);
-    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(pdf.read(5) == "%PDF-");
+    EXPECT_EQ(runEntry("printFavourites", "favourites.pdf"), QStringList());
+    const QByteArray pdf = readFile(m_fileName);
+    EXPECT_EQ(pdf.left(5), "%PDF-");
     EXPECT_GT(pdf.size(), 1000);
 }
 
@@ -56,16 +41,11 @@ TEST_F(Form1Transfer, ImportMarksTheListedNamesAndCountsTheUnknownOnes)
 {
     m_db.execute("update namabayi set fav=1 where nama='Adam'");
     Form1& form = start();
-    const auto writeFile = [&](const QString& fileName, const QByteArray& bytes) {
-        QFile file(m_traceDir.filePath(fileName));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    };
-    writeFile("in.csv",
-              "Name,Meaning,Origin,Gender\r\nAino,the only one,Finnish,F\r\nadam,,Phoenician,M\r\n"
-              "Nobody,,Nowhere,F\r\nA'isha,alive,Arabic,F\r\nAino,,Hebrew,F\r\n");
     EXPECT_EQ(
-        trigger("importFavourites", "in.csv"),
+        runEntry("importFavourites",
+                 "in.csv",
+                 "Name,Meaning,Origin,Gender\r\nAino,the only one,Finnish,F\r\nadam,,Phoenician,M\r\n"
+                 "Nobody,,Nowhere,F\r\nA'isha,alive,Arabic,F\r\nAino,,Hebrew,F\r\n"),
         QStringList { "New favourites: 2\nAlready favourites: 1\nNot found: 2\nNobody (Nowhere), Aino (Hebrew)" });
     const QString update = "ter.va\tupdate namabayi set fav=not fav where nama='%1' and asal='%2' and jk='F'";
     const QString aisha = update.arg("A''isha", "Arabic");
@@ -77,9 +57,8 @@ TEST_F(Form1Transfer, ImportMarksTheListedNamesAndCountsTheUnknownOnes)
     EXPECT_EQ(takeTrace(), QStringList { aisha });
     EXPECT_EQ(column(form.flex2, 3), QString("|V||"));
 
-    writeFile("bad.csv", "Name,Origin\r\nAnna,Hebrew\r\nAriel,\"Aramaic\r\n");
     EXPECT_EQ(
-        trigger("importFavourites", "bad.csv"),
+        runEntry("importFavourites", "bad.csv", "Name,Origin\r\nAnna,Hebrew\r\nAriel,\"Aramaic\r\n"),
         QStringList { "warning: " + m_traceDir.filePath("bad.csv")
                       + " is not a favourites file: line 3: a quoted field is not closed.\nNothing was changed." });
     EXPECT_EQ(takeTrace(), QStringList());
@@ -92,15 +71,9 @@ TEST_F(Form1Transfer, ImportMarksTheListedNamesAndCountsTheUnknownOnes)
 TEST_F(Form1Transfer, AnImportMarksAllNamesOrNone)
 {
     Form1& form = start();
-    const auto writeFile = [&](const QString& fileName, const QByteArray& bytes) {
-        QFile file(m_traceDir.filePath(fileName));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
-    };
     QByteArray many = "Name,Origin\r\nAino,Finnish\r\n";
     for (int i = 0; i < 600; ++i)
         many += "Nobody" + QByteArray::number(i) + ",Nowhere\r\n";
-    writeFile("many.csv", many);
     QString progress;
     QTimer::singleShot(0, &form, [&] {
         auto* dialog = form.findChild<QProgressDialog*>("importProgress");
@@ -108,7 +81,7 @@ TEST_F(Form1Transfer, AnImportMarksAllNamesOrNone)
         progress = QString("%1 to %2").arg(dialog->minimum()).arg(dialog->maximum());
         dialog->cancel();
     });
-    EXPECT_EQ(trigger("importFavourites", "many.csv"),
+    EXPECT_EQ(runEntry("importFavourites", "many.csv", many),
               QStringList { "The import was cancelled.\nNothing was changed." });
     EXPECT_EQ(progress, QString("0 to 601"));
     const QStringList trace = takeTrace();
@@ -116,13 +89,13 @@ TEST_F(Form1Transfer, AnImportMarksAllNamesOrNone)
     EXPECT_EQ(trace.last(), "ter.va\trollback");
     EXPECT_EQ(favourites(), QStringList());
 
-    writeFile("two.csv", "Name,Origin\r\nAino,Finnish\r\nA'isha,Arabic\r\n");
+    const QByteArray two = "Name,Origin\r\nAino,Finnish\r\nA'isha,Arabic\r\n";
     rt::Connection other;
     other.open(TestDatabase::connectionString(m_db.path()));
     other.execute("begin immediate");
     QElapsedTimer waited;
     waited.start();
-    EXPECT_EQ(trigger("importFavourites", "two.csv"),
+    EXPECT_EQ(runEntry("importFavourites", "two.csv", two),
               QStringList { "warning: Another program kept the name database locked: database is locked.\n"
                             "Nothing was changed." });
     // The connection waits ten seconds for a lock before it gives up.
@@ -131,19 +104,18 @@ TEST_F(Form1Transfer, AnImportMarksAllNamesOrNone)
     EXPECT_EQ(favourites(), QStringList());
     EXPECT_EQ(column(form.flex2, 3), QString("|||"));
 
-    EXPECT_EQ(trigger("importFavourites", "two.csv"),
+    EXPECT_EQ(runEntry("importFavourites", "two.csv", two),
               QStringList { "New favourites: 2\nAlready favourites: 0\nNot found: 0" });
     EXPECT_EQ(favourites(), QStringList({ "A'isha F", "Aino F" }));
 
-    writeFile("huge.csv", "Name,Origin\r\n" + QByteArray(8 * 1024 * 1024, 'x'));
-    EXPECT_EQ(trigger("importFavourites", "huge.csv"),
-              QStringList { "warning: " + m_traceDir.filePath("huge.csv")
-                            + " is larger than 8 MB, more than a favourites file holds.\nNothing was changed." });
-    // A device whose size says nothing is read no further than the bound.
+    // Refused: a file past the bound, and a device whose size says nothing once it has been read that far.
     ASSERT_TRUE(QFile::link("/dev/zero", m_traceDir.filePath("zero.csv")));
-    EXPECT_EQ(trigger("importFavourites", "zero.csv"),
-              QStringList { "warning: " + m_traceDir.filePath("zero.csv")
-                            + " is larger than 8 MB, more than a favourites file holds.\nNothing was changed." });
+    for (const QByteArray& bytes : { "Name,Origin\r\n" + QByteArray(8 * 1024 * 1024, 'x'), QByteArray() }) {
+        const QString fileName = bytes.isEmpty() ? "zero.csv" : "huge.csv";
+        EXPECT_EQ(runEntry("importFavourites", fileName, bytes),
+                  QStringList { "warning: " + m_traceDir.filePath(fileName)
+                                + " is larger than 8 MB, more than a favourites file holds.\nNothing was changed." });
+    }
     EXPECT_EQ(favourites(), QStringList({ "A'isha F", "Aino F" }));
 }
 

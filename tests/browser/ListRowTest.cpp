@@ -3,8 +3,6 @@
 
 #include "TestSupport.h"
 
-#include <gtest/gtest.h>
-
 using namespace tervala;
 
 // Characters are counted as the grid's text counts them: one per letter, two for a letter beyond 16 bits.

@@ -1,14 +1,10 @@
 // The browser window on a broken or busy name database: each fault is one clear error at start-up, and a lock
 // that another program holds for a few seconds is waited for, not reported.
 #include "TestDatabase.h"
-#include "TestSupport.h"
 #include "browser/Form1.h"
 #include "runtime/controls/UnhandledError.h"
 
-#include <QDir>
 #include <QSemaphore>
-
-#include <gtest/gtest.h>
 
 #include <chrono>
 #include <thread>
@@ -42,12 +38,11 @@ TEST(NameDatabaseFaults, EachIsOneClearErrorAtStartUp)
     };
     for (const auto& c : cases) {
         QTemporaryDir folder;
-        QFile file(folder.filePath("ter.va"));
-        if (c.file == "/")
-            QDir().mkdir(file.fileName());
-        else if (!c.file.isNull() && file.open(QIODevice::WriteOnly))
-            file.write(c.file);
-        file.close();
+        if (c.file == "/") {
+            QDir().mkdir(folder.filePath("ter.va"));
+        } else if (!c.file.isNull()) {
+            ASSERT_TRUE(writeFile(folder.filePath("ter.va"), c.file));
+        }
         const QStringList errors = startUpErrors(folder.path());
         ASSERT_EQ(errors.size(), 1) << c.file.size();
         EXPECT_TRUE(errors.at(0).startsWith(c.error)) << errors.at(0).toStdString();

@@ -14,8 +14,6 @@
 #include <QTest>
 #include <QValueAxis>
 
-#include <gtest/gtest.h>
-
 namespace {
 
 // "name: (x,y) (x,y)" for each series of the chart, legend-less series marked "-".

@@ -3,16 +3,12 @@
 #pragma once
 
 #include "TestDatabase.h"
-#include "TestSupport.h"
 #include "builder/Form2.h"
 #include "namedb/ConnectionString.h"
 #include "runtime/controls/CommandButton.h"
 #include "runtime/controls/UnhandledError.h"
 
-#include <QFile>
 #include <QTest>
-
-#include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>

@@ -11,8 +11,6 @@
 
 #include <QStringList>
 
-#include <gtest/gtest.h>
-
 #include <functional>
 
 using namespace tervala;

@@ -4,43 +4,36 @@
 #include "builder/TransientIndex.h"
 
 #include "TestDatabase.h"
-#include "TestSupport.h"
 #include "builder/StageRun.h"
-
-#include <gtest/gtest.h>
 
 using namespace tervala;
 
 TEST(TransientIndex, ServesLookupsAndNeverOutlivesItsUse)
 {
     TestDatabase db("db17000.mdb", "db17000.sql");
-    db.insert("namabayi",
-              "nama,arti",
-              { { "Zoë", "life" },
-                { "ZOË", QString() },
-                { "Zoe", "Life" },
-                { "Ángel", "messenger" },
-                { "Angela", QString() },
-                { "abel", "" } });
-    const auto plain = [&](const QString& sql) { return TestDatabase::plainSqlite(db.path(), sql); };
+    const QList<QStringList> rows = {
+        { "Zoë", "life" },        { "ZOË", QString() },    { "Zoe", "Life" },
+        { "Ángel", "messenger" }, { "Angela", QString() }, { "abel", "" },
+    };
+    db.insert("namabayi", "nama,arti", rows);
     const QString lookup = "select nama from namabayi where nama='zoë' and arti='LIFE'";
     {
         const TransientIndex index(db.connection(), "names", "namabayi", "nama, arti");
-        EXPECT_NE(plain("pragma integrity_check"), QStringList { "ok" });
+        EXPECT_NE(db.plain("pragma integrity_check"), QStringList { "ok" });
         EXPECT_EQ(db.rows(lookup), QStringList { "Zoë" });
         EXPECT_TRUE(db.rows("explain query plan " + lookup, 4).join(' ').contains(TransientIndexPrefix + "names"));
     }
-    EXPECT_EQ(plain("pragma integrity_check"), QStringList { "ok" });
+    EXPECT_EQ(db.plain("pragma integrity_check"), QStringList { "ok" });
 
     db.execute("create index " + TransientIndexPrefix + "left on namabayi(nama)");
-    ASSERT_NE(plain("pragma integrity_check"), QStringList { "ok" });
+    ASSERT_NE(db.plain("pragma integrity_check"), QStringList { "ok" });
     rt::Connection builderConnection;
     const StageRun run(
         builderConnection,
         db.folder(),
         [](const QString&) {},
         [] { return false; });
-    EXPECT_EQ(plain("pragma integrity_check"), QStringList { "ok" });
-    EXPECT_EQ(plain("select count(*) from sqlite_master where name like '" + TransientIndexPrefix + "%'"),
+    EXPECT_EQ(db.plain("pragma integrity_check"), QStringList { "ok" });
+    EXPECT_EQ(db.plain("select count(*) from sqlite_master where name like '" + TransientIndexPrefix + "%'"),
               QStringList { "0" });
 }

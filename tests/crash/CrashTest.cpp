@@ -8,6 +8,8 @@
 // before it), any failed check, and a summary; exit status 1 on a failure.
 #include "browser/Form1.h"
 #include "builder/Form2.h"
+#include "namedb/ConnectionString.h"
+#include "namedb/NewDatabase.h"
 #include "runtime/controls/CommandButton.h"
 #include "runtime/controls/FlexGrid.h"
 #include "runtime/controls/OptionButton.h"
@@ -21,8 +23,6 @@
 #include <QRandomGenerator>
 #include <QSet>
 #include <QTemporaryDir>
-
-#include <sqlite3.h>
 
 #include <csignal>
 #include <cstdio>
@@ -57,7 +57,7 @@ QStringList rowsOf(const QString& folder, int scenario, QString query = {})
     if (query.isEmpty())
         query = QString("select nama || '|' || arti || '|' || asal || '|' || jk from %1").arg(Tables[scenario]);
     rt::Connection db;
-    db.open("provider=Microsoft.jet.oledb.4.0;data source=" + folder + (scenario < All ? "/db17000.mdb" : "/ter.va"));
+    db.open(jetConnectionString(folder, scenario < All ? "db17000.mdb" : "ter.va"));
     QStringList rows;
     for (rt::Recordset rs = db.executeUntraced(query); !rs.eof(); rs.moveNext())
         rows << rs.field(0).toString();
@@ -84,25 +84,24 @@ void makeTemplate(const QString& folder)
     const QString origins = folder + "/drive_c/My Web Sites/babyorigin/names.example/baby-names/meaning/n%1/index.html";
     for (int page = 0; page < 2000; ++page)
         writeFile(origins.arg(page), QString("<h1 class=\"name\">N%1</h1>").arg(page));
-    const QString numbers = "; with recursive i(n) as (select 0 union all select n + 1 from i where n < %1) ";
-    const std::pair<QString, QString> databases[] = {
-        { "db17000",
-          numbers.arg(2499)
-              + "insert into bayi20000 select 'N' || n, 'm', 'O' || (n / 100), 'M' from i;"
-                "insert into bayiorigin2 select * from bayi20000;" },
+    const QString numbers = "with recursive i(n) as (select 0 union all select n + 1 from i where n < %1) ";
+    const std::tuple<QString, QString, QStringList> databases[] = {
+        { "db17000.mdb",
+          "db17000.sql",
+          { numbers.arg(2499) + "insert into bayi20000 select 'N' || n, 'm', 'O' || (n / 100), 'M' from i",
+            "insert into bayiorigin2 select * from bayi20000" } },
         { "ter.va",
-          numbers.arg(20799)
-              + "insert into namabayi(nama, arti, asal, jk) select char(65 + n % 26) || n, "
-                "'m', 'O' || (n % 40), substr('MF', 1 + n / 26 % 2, 1) from i;" },
+          "ter.va.sql",
+          { numbers.arg(20799)
+            + "insert into namabayi(nama, arti, asal, jk) select char(65 + n % 26) || n, "
+              "'m', 'O' || (n % 40), substr('MF', 1 + n / 26 % 2, 1) from i" } },
     };
-    for (const auto& [name, fill] : databases) {
-        QFile schema(QStringLiteral(TERVALA_DATA_DIR "/") + name + ".sql");
-        const QString path = folder + "/" + (name == "ter.va" ? name : name + ".mdb");
-        sqlite3* db = nullptr;
-        if (!schema.open(QIODevice::ReadOnly) || sqlite3_open(path.toUtf8().constData(), &db) != SQLITE_OK
-            || sqlite3_exec(db, (schema.readAll() + fill.toUtf8()).constData(), nullptr, nullptr, nullptr) != SQLITE_OK)
-            qFatal("cannot make %s", qPrintable(path));
-        sqlite3_close(db);
+    for (const auto& [file, schema, fill] : databases) {
+        createDatabase(folder + "/" + file, QStringLiteral(TERVALA_DATA_DIR "/") + schema);
+        rt::Connection db;
+        db.open(jetConnectionString(folder, file));
+        for (const QString& statement : fill)
+            db.executeUntraced(statement);
     }
 }
 
@@ -149,16 +148,23 @@ pid_t startChild(int scenario, const QString& folder, int& pipeEnd)
     std::_Exit(0);
 }
 
-// Milliseconds from the window's start to the end, or -1 when the run fails.
-qint64 runToEnd(int scenario, const QString& folder)
+// Runs the scenario on folder to its end or, with killAfter, kills it once that many toggles have returned or
+// milliseconds have passed since its window was up. Milliseconds from the window's start to the end or the kill,
+// or -1 when the child failed before either.
+qint64 run(int scenario, const QString& folder, qint64 killAfter = -1)
 {
-    int pipeEnd = -1, status = -1;
+    int pipeEnd = -1, status = 0;
     const pid_t pid = startChild(scenario, folder, pipeEnd);
     char byte;
-    (void)!read(pipeEnd, &byte, 1);
+    for (qint64 read = 0; read <= (scenario == Toggle ? killAfter : 0); ++read)
+        check(::read(pipeEnd, &byte, 1) == 1, "the child stopped");
     QElapsedTimer timer;
     timer.start();
-    waitpid(pid, &status, 0);
+    if (killAfter >= 0)
+        usleep(useconds_t(scenario == Toggle ? 0 : killAfter * 1000));
+    const bool ended = waitpid(pid, &status, killAfter < 0 ? 0 : WNOHANG) == pid;
+    if (!ended && kill(pid, SIGKILL) == 0)
+        waitpid(pid, nullptr, 0);
     close(pipeEnd);
     return status == 0 ? timer.elapsed() : -1;
 }
@@ -193,7 +199,7 @@ void checkStage(int scenario, const QString& folder, const QStringList& trace)
     const qsizetype added = rows.size() - before.size();
     check(added >= returned && added <= returned + last.startsWith(insert) && rows == before + written.mid(0, added),
           "the table does not hold the rows of the inserts that had returned");
-    check(runToEnd(scenario, folder) >= 0, "the stage does not run again");
+    check(run(scenario, folder) >= 0, "the stage does not run again");
     check(rowsOf(folder, scenario) == (scenario == Refine ? rows + written : final[scenario]),
           "the table is not complete after a run to the end");
 }
@@ -215,7 +221,7 @@ void checkFavourites(const QString& folder, const QStringList& trace)
     const QSet<QString> favourites(rows.begin(), rows.end());
     check(favourites == on || (trace.value(trace.size() - 1).startsWith(update) && favourites == withoutLast),
           "the favourites are not those of the toggles that had returned");
-    check(runToEnd(All, folder) >= 0, "the browser does not start again");
+    check(run(All, folder) >= 0, "the browser does not start again");
 }
 
 } // namespace
@@ -239,7 +245,7 @@ int main(int argc, char* argv[])
     for (int scenario = 0; scenario <= All; ++scenario) {
         const QString folder = freshFolder("calibrate");
         initial[scenario] = rowsOf(folder, scenario);
-        if ((durationMs[scenario] = runToEnd(scenario, folder)) < 0)
+        if ((durationMs[scenario] = run(scenario, folder)) < 0)
             qFatal("%s does not run to its end", Scenarios[scenario]);
         final[scenario] = rowsOf(folder, scenario);
         std::printf("calibration: %s takes %lld ms\n", Scenarios[scenario], durationMs[scenario]);
@@ -247,23 +253,13 @@ int main(int argc, char* argv[])
     for (int i = 0; i < kills; ++i) {
         const int scenario = i % 6;
         const QString folder = freshFolder(QString::number(i % 8));
-        int pipeEnd = -1, status = 0;
-        const pid_t pid = startChild(scenario, folder, pipeEnd);
         // Killed once a random number of toggles have returned, or a random time into the stage or load.
         const qint64 wait = scenario == Toggle ? random.bounded(1, 41) : random.bounded(durationMs[scenario] * 11 / 10);
         std::printf("kill %d: %s after %lld\n", i + 1, Scenarios[scenario], wait);
-        char byte;
-        for (qint64 read = 0; read <= (scenario == Toggle ? wait : 0); ++read)
-            check(::read(pipeEnd, &byte, 1) == 1, "the child stopped");
-        usleep(useconds_t(scenario == Toggle ? 0 : wait * 1000));
-        const bool ended = waitpid(pid, &status, WNOHANG) == pid;
-        if (!ended && kill(pid, SIGKILL) == 0)
-            waitpid(pid, nullptr, 0);
-        close(pipeEnd);
+        check(run(scenario, folder, wait) >= 0, "the child failed before the kill");
         QFile log(folder + "/sql.log");
         const QStringList trace
             = log.open(QIODevice::ReadOnly) ? QString(log.readAll()).split('\n', Qt::SkipEmptyParts) : QStringList();
-        check(!ended || status == 0, "the child failed before the kill");
         check(rowsOf(folder, scenario, "pragma integrity_check") == QStringList { "ok" }, "integrity_check");
         scenario < All ? checkStage(scenario, folder, trace) : checkFavourites(folder, trace);
         std::fflush(stdout);

@@ -2,12 +2,9 @@
 // (plain SQLite, none of the program's functions): it adds only name-and-origin pairs ter.va lacks, so a second
 // run adds nothing, and it leaves the rows already there, favourites included, as they were.
 #include "TestDatabase.h"
-#include "TestSupport.h"
 
-#include <QFile>
 #include <QRegularExpression>
 
-#include <gtest/gtest.h>
 #include <sqlite3.h>
 
 TEST(ReadmeCopy, AddsOnlyMissingNameAndOriginPairsAndKeepsFavourites)

@@ -5,12 +5,7 @@
 #include "TestSupport.h"
 #include "runtime/database/Connection.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 using tervala::jetConnectionString;
 using tervala::NameDatabaseFile;

@@ -7,25 +7,9 @@
 #include "runtime/hostfiles/FileError.h"
 
 #include <QBuffer>
-#include <QDir>
 #include <QTemporaryDir>
 
-#include <gtest/gtest.h>
-
 using namespace tervala;
-
-static void write(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(QDir().mkpath(QFileInfo(path).path()) && file.open(QIODevice::WriteOnly)
-                && file.write(bytes) == bytes.size());
-}
-
-static QByteArray contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(missing)");
-}
 
 TEST(ProgramFolder, BuildTreeAsItIsInstalledSeededWithoutEverReplacingAFile)
 {
@@ -40,16 +24,17 @@ TEST(ProgramFolder, BuildTreeAsItIsInstalledSeededWithoutEverReplacingAFile)
     EXPECT_FALSE(QFileInfo::exists(dataHome));
 
     const QByteArray sample = QByteArray(100000, 's') + "names"; // more than one piece of a copy
-    write(root.filePath("prefix/share/tervala/ter.va"), sample);
-    write(root.filePath("prefix/share/tervala/db17000.mdb"), "staging");
-    write(dataFolder + "/.ter.va.AbC123", "sam"); // what a copy killed halfway by an earlier start left behind
+    ASSERT_TRUE(writeFile(root.filePath("prefix/share/tervala/ter.va"), sample));
+    ASSERT_TRUE(writeFile(root.filePath("prefix/share/tervala/db17000.mdb"), "staging"));
+    ASSERT_TRUE(
+        writeFile(dataFolder + "/.ter.va.AbC123", "sam")); // what a copy killed halfway by an earlier start left behind
     EXPECT_EQ(prepareProgramFolder(bin, dataHome), dataFolder);
-    EXPECT_EQ(contents(dataFolder + "/ter.va") + contents(dataFolder + "/db17000.mdb"), sample + "staging");
+    EXPECT_EQ(readFile(dataFolder + "/ter.va") + readFile(dataFolder + "/db17000.mdb"), sample + "staging");
     // A user's favourites are never replaced by the sample; only the file that went missing comes back.
-    write(dataFolder + "/ter.va", "my favourites");
+    ASSERT_TRUE(writeFile(dataFolder + "/ter.va", "my favourites"));
     ASSERT_TRUE(QFile::remove(dataFolder + "/db17000.mdb"));
     EXPECT_EQ(prepareProgramFolder(bin, dataHome), dataFolder);
-    EXPECT_EQ(contents(dataFolder + "/ter.va") + contents(dataFolder + "/db17000.mdb"), "my favouritesstaging");
+    EXPECT_EQ(readFile(dataFolder + "/ter.va") + readFile(dataFolder + "/db17000.mdb"), "my favouritesstaging");
     QBuffer unreadable; // a read fails, as from a failing disk
     EXPECT_THROW(copyIfMissing(unreadable, dataFolder + "/copy"), rt::FileError);
     EXPECT_EQ(QDir(dataFolder).entryList(QDir::Files | QDir::Hidden).size(), 3);
@@ -62,7 +47,7 @@ TEST(ProgramFolder, BuildTreeAsItIsInstalledSeededWithoutEverReplacingAFile)
         }
         return QString("no error");
     };
-    write(root.filePath("file"), "x"); // no user, not even root, can make a folder below a file
+    ASSERT_TRUE(writeFile(root.filePath("file"), "x")); // no user, not even root, can make a folder below a file
     EXPECT_EQ(errorPath(root.filePath("file")), root.filePath("file/tervala"));
     ASSERT_TRUE(QFile::remove(root.filePath("prefix/share/tervala/db17000.mdb")));
     EXPECT_EQ(errorPath(root.filePath("new")), root.filePath("prefix/share/tervala/db17000.mdb"));

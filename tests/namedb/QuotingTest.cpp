@@ -2,9 +2,6 @@
 #include "namedb/Quoting.h"
 
 #include "TestDatabase.h"
-#include "TestSupport.h"
-
-#include <gtest/gtest.h>
 
 TEST(Quoting, DoublesApostrophesOnlyAndTheEngineReadsTheTextBack)
 {

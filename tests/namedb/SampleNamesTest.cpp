@@ -3,15 +3,10 @@
 #include "namedb/SampleNames.h"
 
 #include "TestDatabase.h"
-#include "TestSupport.h"
 #include "namedb/ProgramFolder.h"
 
-#include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 #include <QThread>
-
-#include <gtest/gtest.h>
 
 #include <csignal>
 #include <sys/wait.h>
@@ -21,10 +16,7 @@ using namespace tervala;
 
 namespace {
 
-QStringList sqlite(const QString& path, const QString& sql)
-{
-    return TestDatabase::plainSqlite(path, sql);
-}
+const auto sqlite = &TestDatabase::plainSqlite;
 
 void copy(const QString& from, const QString& to)
 {
@@ -78,9 +70,7 @@ TEST(SampleNames, AnUpgradeAddsTheNewSampleNamesOnceKeepingFavouritesAndOwnNames
     EXPECT_EQ(sqlite(user, "select count(*) from namabayi"), QStringList { "6" });
 
     // A damaged user's file postpones the upgrade; the start goes on and the file is left for the program to report.
-    QFile damaged(user);
-    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate) && damaged.write("not a database") > 0);
-    damaged.close();
+    ASSERT_TRUE(writeFile(user, "not a database"));
     sqlite(root.filePath("usr/share/tervala/ter.va"), "pragma user_version = 43");
     EXPECT_EQ(prepareProgramFolder(bin, root.filePath("home")), QFileInfo(user).path());
 }

@@ -5,8 +5,6 @@
 #include "TestDatabase.h"
 #include "popularity/PopularityImport.h"
 
-#include <QFile>
-
 // id, name, sex, births, rank, year
 using SourceRow = std::tuple<qint64, QString, QString, qint64, int, int>;
 
@@ -36,3 +34,10 @@ inline const QList<SourceRow> SampleRows = {
     { 500001, "jordan", "M", 1200, 33, 2024 }, { 500002, "jordan", "F", 95, 280, 2024 },
     { 750001, "zoë", "F", 20, 700, 2024 },
 };
+
+// Imports rows into the popularity.db of folder, from a source file written beside it.
+inline void importSourceRows(const QString& folder, const QList<SourceRow>& rows)
+{
+    writeSourceFile(folder + "/us.sqlite", rows);
+    tervala::importPopularity(folder + "/us.sqlite", folder, [](const QString&) {});
+}

@@ -7,8 +7,6 @@
 
 #include <QStringList>
 
-#include <gtest/gtest.h>
-
 using namespace tervala;
 
 // The peak is the best rank, then the most births: 2022.

@@ -3,33 +3,32 @@
 
 #include "TestSupport.h"
 
-#include <gtest/gtest.h>
-
 using namespace tervala;
 
-TEST(FullName, JoinsThePartsThatAreThere)
-{
-    EXPECT_EQ(fullName("Anna", "", "Smith"), QString("Anna Smith"));
-    EXPECT_EQ(fullName("Anna", "  Rose   Marie ", " Smith "), QString("Anna Rose Marie Smith"));
-    EXPECT_EQ(fullName("Anna", "", ""), QString("Anna"));
-}
-
-TEST(FullName, InitialsTakeTheFirstLetterOfEachPart)
+TEST(FullName, JoinsThePartsThatAreThereAndTakesTheFirstLetterOfEach)
 {
     const struct {
         const char* first;
         const char* middle;
         const char* surname;
+        const char* fullName;
         const char* initials;
     } cases[] = {
-        { "Anna", "", "Smith", "AS" }, { "anna", "rose marie", "smith", "ARMS" }, { "A'isha", "", "O'Neil", "AO" },
-        { "Zoë", "", "Ünal", "ZÜ" },   { "Ben", "", "van der Berg", "BV" },       { "Ben", "", "", "B" },
-        { "Ben", "-", "'", "B" }, // parts without a letter give none
+        { "Anna", "", "Smith", "Anna Smith", "AS" },
+        { "anna", "  rose   marie ", " smith ", "anna rose marie smith", "ARMS" },
+        { "A'isha", "", "O'Neil", "A'isha O'Neil", "AO" },
+        { "Zoë", "", "Ünal", "Zoë Ünal", "ZÜ" },
+        { "Ben", "", "van der Berg", "Ben van der Berg", "BV" },
+        { "Ben", "", "", "Ben", "B" },
+        { "Ben", "-", "'", "Ben - '", "B" }, // parts without a letter give none
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.first + std::string(" ") + c.middle + " " + c.surname);
-        EXPECT_EQ(initials(QString::fromUtf8(c.first), QString::fromUtf8(c.middle), QString::fromUtf8(c.surname)),
-                  QString::fromUtf8(c.initials));
+        const QString first = QString::fromUtf8(c.first);
+        const QString middle = QString::fromUtf8(c.middle);
+        const QString surname = QString::fromUtf8(c.surname);
+        SCOPED_TRACE((first + "/" + middle + "/" + surname).toStdString());
+        EXPECT_EQ(fullName(first, middle, surname), QString::fromUtf8(c.fullName));
+        EXPECT_EQ(initials(first, middle, surname), QString::fromUtf8(c.initials));
     }
 }
 

@@ -3,15 +3,10 @@
 #pragma once
 
 #include "browser/Form1Fixture.h"
-#include "runtime/controls/Dialogs.h"
 #include "shortlist/PartnerNameDialog.h"
 #include "shortlist/ShortlistAttach.h"
 #include "shortlist/ShortlistModel.h"
 #include "shortlist/ShortlistWindow.h"
-
-#include <QApplication>
-#include <QComboBox>
-#include <QPrinter>
 
 class ShortlistFixture : public Form1Fixture {
 protected:
@@ -22,10 +17,12 @@ protected:
     }
     ~ShortlistFixture() override { tervala::setPartnerNameAnswer({}); }
 
-    // Starts the browser with the shortlist attached, without a speech engine, and opens the shortlist as a user
-    // does, with Ctrl+L.
-    tervala::ShortlistWindow& openShortlist()
+    // Marks the favourites given, starts the browser with the shortlist attached, without a speech engine, and
+    // opens the shortlist as a user does, with Ctrl+L.
+    tervala::ShortlistWindow& openShortlist(const QStringList& favourites = {})
     {
+        if (!favourites.isEmpty())
+            m_db.execute("update namabayi set fav=1 where nama in ('" + favourites.join("', '") + "')");
         tervala::Form1& form = start();
         tervala::attachShortlist(form, m_db.folder(), QStringLiteral("no-engine"));
         QTest::keyClick(&form, Qt::Key_L, Qt::ControlModifier);
@@ -60,17 +57,6 @@ protected:
                     + model->index(row, tervala::ShortlistModel::MarkedByColumn).data().toString();
         }
         return rows;
-    }
-
-    // Writes bytes to a file of that name in the test's folder and makes it the next file the dialogs choose.
-    void prepareFile(const QString& fileName, const QByteArray& bytes = {})
-    {
-        m_fileName = m_traceDir.filePath(fileName);
-        if (bytes.isEmpty())
-            return;
-        QFile file(m_fileName);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
     }
 
     QString m_partnerName;

@@ -3,10 +3,7 @@
 #include "shortlist/ShortlistStore.h"
 
 #include "TestDatabase.h"
-#include "TestSupport.h"
 #include "shortlist/PartnerImport.h"
-
-#include <gtest/gtest.h>
 
 using namespace tervala;
 
@@ -46,9 +43,8 @@ protected:
     // Every row of namabayi with its mark, read without the program's functions.
     QStringList namabayi() const
     {
-        return TestDatabase::plainSqlite(m_db.path(),
-                                         "select nama || '/' || ifnull(asal, '') || '/' || jk || '/' || fav "
-                                         "from namabayi order by rowid");
+        return m_db.plain(
+            "select nama || '/' || ifnull(asal, '') || '/' || jk || '/' || fav from namabayi order by rowid");
     }
 
     TestDatabase m_db { "ter.va", "ter.va.sql" };
@@ -56,11 +52,9 @@ protected:
 
 TEST_F(ShortlistStoreTest, TablesAreMadeOnFirstUseAndNamabayiStaysAsItWas)
 {
-    const auto schema = [&] {
-        return TestDatabase::plainSqlite(m_db.path(), "select name from sqlite_master where type = 'table' order by 1");
-    };
-    const QStringList namabayiSql
-        = TestDatabase::plainSqlite(m_db.path(), "select sql from sqlite_master where name = 'namabayi'");
+    const auto schema = [&] { return m_db.plain("select name from sqlite_master where type = 'table' order by 1"); };
+    const QString namabayiSql = "select sql from sqlite_master where name = 'namabayi'";
+    const QStringList before = m_db.plain(namabayiSql);
     EXPECT_EQ(schema(), QStringList({ "namabayi" }));
     ShortlistStore(m_db.connection());
     EXPECT_EQ(schema(),
@@ -68,8 +62,7 @@ TEST_F(ShortlistStoreTest, TablesAreMadeOnFirstUseAndNamabayiStaysAsItWas)
     // A second store finds the tables there.
     ShortlistStore store(m_db.connection());
     EXPECT_EQ(text(store.myFavourites()), QString("A'isha/Arabic/F,Aaron/Hebrew/M"));
-    EXPECT_EQ(TestDatabase::plainSqlite(m_db.path(), "select sql from sqlite_master where name = 'namabayi'"),
-              namabayiSql);
+    EXPECT_EQ(m_db.plain(namabayiSql), before);
 }
 
 TEST_F(ShortlistStoreTest, PartnersFileIsLookedUpAndStoredApartFromFav)
@@ -105,17 +98,14 @@ TEST_F(ShortlistStoreTest, PartnersFileIsLookedUpAndStoredApartFromFav)
     store.removePartner("Alex");
     EXPECT_EQ(store.partners(), QStringList({ "sam" }));
     EXPECT_EQ(namabayi(), before);
-}
 
-TEST_F(ShortlistStoreTest, ReportListsTenUnknownNamesAndCountsTheRest)
-{
-    PartnerLookup lookup;
+    // The report lists ten unknown names and counts the rest.
+    PartnerLookup many;
     for (int i = 1; i <= 12; ++i)
-        lookup.notFound.push_back({ QString("N%1").arg(i), "", "O", Gender::Female });
-    const QString report = partnerImportReport("Sam", lookup);
-    EXPECT_TRUE(report.contains("N10 (O)")) << report.toStdString();
-    EXPECT_FALSE(report.contains("N11")) << report.toStdString();
-    EXPECT_TRUE(report.endsWith(" and 2 more")) << report.toStdString();
+        many.notFound.push_back({ QString("N%1").arg(i), "", "O", Gender::Female });
+    const QString report = partnerImportReport("Sam", many);
+    EXPECT_TRUE(report.contains("N10 (O)") && !report.contains("N11") && report.endsWith(" and 2 more"))
+        << report.toStdString();
 }
 
 TEST_F(ShortlistStoreTest, RankingAndSettingsAreKept)

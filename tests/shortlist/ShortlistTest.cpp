@@ -7,8 +7,6 @@
 
 #include <QLocale>
 
-#include <gtest/gtest.h>
-
 using namespace tervala;
 
 namespace {

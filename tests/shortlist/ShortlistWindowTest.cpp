@@ -5,8 +5,6 @@
 #include "popularity/PopularitySource.h"
 #include "shortlist/ShortlistView.h"
 
-#include <QAction>
-#include <QMenu>
 #include <QMimeData>
 
 using namespace tervala;
@@ -15,8 +13,7 @@ using ShortlistWindowTest = ShortlistFixture;
 
 TEST_F(ShortlistWindowTest, FavouritesAppearAndFollowTheBrowsersToggles)
 {
-    m_db.execute("update namabayi set fav=1 where nama='Adam'");
-    ShortlistWindow& window = openShortlist();
+    ShortlistWindow& window = openShortlist({ "Adam" });
     EXPECT_EQ(shown(), QStringList({ "Adam me" }));
 
     // Back in the browser, a click marks a girl's name; it joins at the end.
@@ -31,28 +28,23 @@ TEST_F(ShortlistWindowTest, FavouritesAppearAndFollowTheBrowsersToggles)
     QTest::keyClick(m_form->flex1, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(shown(), QStringList({ "Aino me", "Adam me" }));
     // The browser's import adds to my own marks, and the shortlist follows it too.
-    prepareFile("ours.csv", "Name,Origin\r\nBella,Italian\r\n");
-    m_form->createGridMenu(m_form->flex2)->findChild<QAction*>("importFavourites")->trigger();
+    runEntry("importFavourites", "ours.csv", "Name,Origin\r\nBella,Italian\r\n");
     EXPECT_EQ(shown(), QStringList({ "Aino me", "Adam me", "Bella me" }));
 
     // The row menu's entry shows the same one window again.
     window.close();
     const std::unique_ptr<QMenu> menu = m_form->createGridMenu(m_form->flex1);
-    const QList<QAction*> entries = menu->actions();
-    const auto entry = std::find_if(entries.begin(), entries.end(), [](QAction* action) {
-        return action->objectName() == "shortlist";
-    });
-    ASSERT_NE(entry, entries.end());
-    EXPECT_EQ((*entry)->shortcut(), QKeySequence("Ctrl+L"));
-    (*entry)->trigger();
+    QAction* entry = m_form->findChild<QAction*>("shortlist");
+    ASSERT_TRUE(menu->actions().contains(entry));
+    EXPECT_EQ(entry->shortcut(), QKeySequence("Ctrl+L"));
+    entry->trigger();
     EXPECT_EQ(m_form->findChildren<ShortlistWindow*>().size(), 1);
     EXPECT_TRUE(window.isVisible());
 }
 
 TEST_F(ShortlistWindowTest, PartnersMarksAreComparedReplacedAndRemovedWithoutTouchingFav)
 {
-    m_db.execute("update namabayi set fav=1 where nama in ('Adam', 'Aino')");
-    ShortlistWindow& window = openShortlist();
+    ShortlistWindow& window = openShortlist({ "Adam", "Aino" });
     const QStringList ownMarks = favourites();
     prepareFile("sam.csv",
                 "Name,Meaning,Origin,Gender\r\naino,,Finnish,F\r\nBella,,Italian,F\r\nNobody,,Nowhere,F\r\n");
@@ -99,9 +91,8 @@ TEST_F(ShortlistWindowTest, PartnersMarksAreComparedReplacedAndRemovedWithoutTou
 
 TEST_F(ShortlistWindowTest, RankingByKeyboardAndMouseAndTheWindowsSizeSurviveARestart)
 {
-    m_db.execute("update namabayi set fav=1 where nama in ('Adam', 'Aino', 'Bella')");
     {
-        ShortlistWindow& window = openShortlist();
+        ShortlistWindow& window = openShortlist({ "Adam", "Aino", "Bella" });
         EXPECT_EQ(shown(), QStringList({ "Adam me", "Aino me", "Bella me" }));
         EXPECT_EQ(QApplication::focusWidget(), window.list);
         window.list->setCurrentIndex(window.model()->index(2, ShortlistModel::NameColumn));
@@ -140,8 +131,7 @@ TEST_F(ShortlistWindowTest, RankingByKeyboardAndMouseAndTheWindowsSizeSurviveARe
 
 TEST_F(ShortlistWindowTest, SurnameAndMiddleNameGiveTheFullNameAndWarnOfTeasingInitials)
 {
-    m_db.execute("update namabayi set fav=1 where nama in ('Adam', 'Bella')");
-    ShortlistWindow& window = openShortlist();
+    ShortlistWindow& window = openShortlist({ "Adam", "Bella" });
     EXPECT_TRUE(window.list->isColumnHidden(ShortlistModel::FullNameColumn));
     QTest::keyClicks(window.surnameBox, "Smith");
     QTest::keyClicks(window.middleNameBox, "Sue");
@@ -171,45 +161,38 @@ TEST_F(ShortlistWindowTest, SurnameAndMiddleNameGiveTheFullNameAndWarnOfTeasingI
 
 TEST_F(ShortlistWindowTest, ExportAndPrintTheShownNamesInRankOrder)
 {
-    m_db.execute("update namabayi set fav=1 where nama in ('Adam', 'Ariel')");
-    ShortlistWindow& window = openShortlist();
+    ShortlistWindow& window = openShortlist({ "Adam", "Ariel" });
     window.list->setFocus();
     window.list->setCurrentIndex(window.model()->index(1, ShortlistModel::NameColumn));
     QTest::keyClick(window.list, Qt::Key_Up, Qt::AltModifier);
     prepareFile("ours");
     QTest::mouseClick(window.exportButton, Qt::LeftButton);
-    QFile csv(m_fileName + ".csv");
-    EXPECT_EQ(m_told, QStringList({ "2 names written to " + csv.fileName() + "." }));
-    ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
+    EXPECT_EQ(m_told, QStringList({ "2 names written to " + m_fileName + ".csv." }));
     // Ariel is a boy's and a girl's name: both rows, first place.
     QStringList names;
-    for (const FavouriteRecord& name : readFavouritesCsv(csv.readAll()))
+    for (const FavouriteRecord& name : readFavouritesCsv(readFile(m_fileName + ".csv")))
         names << name.row.nama + " " + genderCode(name.row.jk);
     EXPECT_EQ(names, QStringList({ "Ariel F", "Ariel M", "Adam M" }));
 
     prepareFile("shortlist.pdf");
     QTest::mouseClick(window.printButton, Qt::LeftButton);
-    QFile pdf(m_fileName);
-    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(pdf.read(5) == "%PDF-");
+    EXPECT_EQ(readFile(m_fileName).left(5), "%PDF-");
 }
 
 // With popularity.db, a column tells each name's US rank in the file's last year and its trend over ten years, for
 // each gender the name is marked as; without it the column is not shown.
 TEST_F(ShortlistWindowTest, UsRankColumnShowsWithPopularityFile)
 {
-    m_db.execute("update namabayi set fav=1 where nama in ('Adam', 'Ariel')");
     {
-        ShortlistWindow& window = openShortlist();
+        ShortlistWindow& window = openShortlist({ "Adam", "Ariel" });
         EXPECT_TRUE(window.list->isColumnHidden(ShortlistModel::UsRankColumn));
         closeAll();
     }
-    writeSourceFile(m_traceDir.filePath("us.sqlite"),
-                    { { 1, "adam", "M", 900, 80, 2014 },
-                      { 2, "ariel", "M", 500, 200, 2014 },
-                      { 3, "adam", "M", 2345, 34, 2024 },
-                      { 4, "ariel", "F", 300, 500, 2024 } });
-    importPopularity(m_traceDir.filePath("us.sqlite"), m_db.folder(), [](const QString&) {});
+    importSourceRows(m_db.folder(),
+                     { { 1, "adam", "M", 900, 80, 2014 },
+                       { 2, "ariel", "M", 500, 200, 2014 },
+                       { 3, "adam", "M", 2345, 34, 2024 },
+                       { 4, "ariel", "F", 300, 500, 2024 } });
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     ShortlistWindow& window = openShortlist();
     EXPECT_FALSE(window.list->isColumnHidden(ShortlistModel::UsRankColumn));

@@ -11,8 +11,6 @@
 #include <QScreen>
 #include <QTest>
 
-#include <gtest/gtest.h>
-
 #include <functional>
 
 using namespace tervala::rt;

@@ -10,8 +10,6 @@
 #include <QHeaderView>
 #include <QScrollBar>
 
-#include <gtest/gtest.h>
-
 using tervala::rt::FlexGrid;
 
 TEST(FlexGrid, RedrawOnShowsWhatChangedWhileItWasOff)

@@ -8,10 +8,7 @@
 #include "runtime/hostfiles/TextFile.h"
 #include "runtime/hostfiles/WindowsPath.h"
 
-#include <QFile>
 #include <QTemporaryDir>
-
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <fcntl.h>
