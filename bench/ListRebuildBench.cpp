@@ -103,18 +103,6 @@ Rebuild rebuildInTurns(const QString& programFolder, int runs)
     return rebuild;
 }
 
-// The least of the runs: the one the shared machine disturbed least.
-double least(const std::vector<double>& times)
-{
-    return *std::min_element(times.begin(), times.end());
-}
-
-QByteArray spread(const std::vector<double>& times)
-{
-    const auto [least, most] = std::minmax_element(times.begin(), times.end());
-    return QByteArray::number(*least, 'f', 1) + '-' + QByteArray::number(*most, 'f', 1);
-}
-
 } // namespace
 
 int main(int argc, char** argv)

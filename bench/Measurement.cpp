@@ -29,6 +29,17 @@ double median(std::vector<double> values)
     return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
+double least(const std::vector<double>& values)
+{
+    return *std::min_element(values.begin(), values.end());
+}
+
+QByteArray spread(const std::vector<double>& values, int decimals)
+{
+    const auto [least, most] = std::minmax_element(values.begin(), values.end());
+    return QByteArray::number(*least, 'f', decimals) + '-' + QByteArray::number(*most, 'f', decimals);
+}
+
 void settle()
 {
     // A paint can post further events (a deferred layout, an update request), so two rounds.

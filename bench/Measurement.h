@@ -14,6 +14,10 @@ void useOffscreenPlatformUnlessSet();
 
 double millisecondsSince(const QElapsedTimer& timer);
 double median(std::vector<double> values);
+// The least of the runs: the one the shared machine disturbed least.
+double least(const std::vector<double>& values);
+// "least-most", with the given digits after the point.
+QByteArray spread(const std::vector<double>& values, int decimals = 1);
 
 // The median, over `runs` runs, of the milliseconds that one call of work takes.
 template <class Work> double medianMilliseconds(int runs, Work&& work)
