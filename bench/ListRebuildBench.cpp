@@ -6,7 +6,9 @@
 // window left in memory. Before each run the window chooses the letter "A" and the floor scans the table once
 // (both untimed), so both start from the same page cache. Window runs and floor processes take turns, seven of
 // each (--runs N before the sizes: N, for callgrind on large lists); each figure gives median and min-max, and
-// beside the ratio of the medians stands the ratio of the least runs, the ones the machine disturbed least.
+// beside the ratio of the medians stand the median of each run's ratio to the floor run that follows it (a
+// machine whose speed drifts over seconds disturbs both alike), the ratio of the least runs, and the ratio of the
+// medians of CPU time (this process's, and the floor process's; not the display server's).
 // Under callgrind with --collect-atstart=no only the window's rebuilds and, with --trace-children=yes, the
 // floor's statements are counted.
 #include "bench/Measurement.h"
@@ -42,6 +44,8 @@ constexpr int DefaultRuns = 7;
 struct Rebuild {
     std::vector<double> window; // milliseconds of each run
     std::vector<double> floor;
+    std::vector<double> windowCpu; // milliseconds of CPU time of each run
+    std::vector<double> floorCpu;
     int rowsShown; // data rows of both grids after the rebuild
 };
 
@@ -56,30 +60,39 @@ std::vector<QString> allStatements()
              composeRowSql(all, Gender::Female) };
 }
 
+struct Times {
+    double wall;
+    double cpu;
+};
+
 // One run of the floor, in this process: a scan of the table as the window's letter "A" makes, untimed, then
 // the statements of "ALL", timed.
-double rebuildFloor(const QString& databasePath)
+Times rebuildFloor(const QString& databasePath)
 {
     const std::vector<QString> statements = allStatements();
     RawDatabase db(databasePath);
     db.stepAll(statements[0]);
     db.stepAll(statements[2]);
+    const double cpuBefore = cpuMilliseconds();
     QElapsedTimer timer;
     timer.start();
     CALLGRIND_TOGGLE_COLLECT;
     for (const QString& statement : statements)
         db.stepAll(statement);
     CALLGRIND_TOGGLE_COLLECT;
-    return millisecondsSince(timer);
+    return { millisecondsSince(timer), cpuMilliseconds() - cpuBefore };
 }
 
-double rebuildFloorInFreshProcess(const QString& databasePath)
+Times rebuildFloorInFreshProcess(const QString& databasePath)
 {
     QProcess floor;
     floor.start(QCoreApplication::applicationFilePath(), { QStringLiteral("--floor"), databasePath });
     if (!floor.waitForFinished(-1) || floor.exitCode() != 0)
         throw std::runtime_error("the floor did not run: " + floor.readAllStandardError().toStdString());
-    return floor.readAllStandardOutput().trimmed().toDouble();
+    const QList<QByteArray> times = floor.readAllStandardOutput().trimmed().split(' ');
+    if (times.size() != 2)
+        throw std::runtime_error("the floor gave no times");
+    return { times[0].toDouble(), times[1].toDouble() };
 }
 
 Rebuild rebuildInTurns(const QString& programFolder, int runs)
@@ -90,6 +103,7 @@ Rebuild rebuildInTurns(const QString& programFolder, int runs)
     for (int run = 0; run < runs; ++run) {
         form.Option1[0]->setValue(true);
         settle();
+        const double cpuBefore = cpuMilliseconds();
         QElapsedTimer timer;
         timer.start();
         CALLGRIND_TOGGLE_COLLECT;
@@ -97,7 +111,10 @@ Rebuild rebuildInTurns(const QString& programFolder, int runs)
         settle();
         CALLGRIND_TOGGLE_COLLECT;
         rebuild.window.push_back(millisecondsSince(timer));
-        rebuild.floor.push_back(rebuildFloorInFreshProcess(QDir(programFolder).filePath(QStringLiteral("ter.va"))));
+        rebuild.windowCpu.push_back(cpuMilliseconds() - cpuBefore);
+        const Times floor = rebuildFloorInFreshProcess(QDir(programFolder).filePath(QStringLiteral("ter.va")));
+        rebuild.floor.push_back(floor.wall);
+        rebuild.floorCpu.push_back(floor.cpu);
     }
     rebuild.rowsShown = form.flex1->rows() - 1 + form.flex2->rows() - 1;
     return rebuild;
@@ -117,21 +134,26 @@ int main(int argc, char** argv)
         sizes = sizes.mid(2);
     }
     if (sizes.size() == 2 && sizes[0] == QLatin1String("--floor")) {
-        std::printf("%.3f\n", rebuildFloor(sizes[1]));
+        const Times floor = rebuildFloor(sizes[1]);
+        std::printf("%.3f %.3f\n", floor.wall, floor.cpu);
         return 0;
     }
     if (sizes.empty())
         sizes = QStringList { "20000", "100000", "1000000" };
 
-    std::printf("%10s %12s %14s %10s %14s %7s %9s %14s %10s\n",
+    std::printf("%10s %10s %14s %10s %14s %6s %7s %9s %8s %9s %6s %9s %10s\n",
                 "rows",
                 "window ms",
                 "spread",
                 "floor ms",
                 "spread",
                 "ratio",
+                "paired",
                 "of least",
-                "peak RSS MiB",
+                "CPU ms",
+                "floor CPU",
+                "ratio",
+                "RSS MiB",
                 "load");
     try {
         for (const QString& size : sizes) {
@@ -150,14 +172,21 @@ int main(int argc, char** argv)
             const Rebuild rebuild = rebuildInTurns(folder->path(), runs);
             if (rebuild.rowsShown != rows)
                 throw std::runtime_error("the lists show " + std::to_string(rebuild.rowsShown) + " rows");
-            std::printf("%10d %12.1f %14s %10.1f %14s %7.2f %9.2f %14.0f %10s\n",
+            std::vector<double> paired;
+            for (size_t run = 0; run < rebuild.window.size(); ++run)
+                paired.push_back(rebuild.window[run] / rebuild.floor[run]);
+            std::printf("%10d %10.1f %14s %10.1f %14s %6.2f %7.2f %9.2f %8.1f %9.1f %6.2f %9.0f %10s\n",
                         rows,
                         median(rebuild.window),
                         spread(rebuild.window).constData(),
                         median(rebuild.floor),
                         spread(rebuild.floor).constData(),
                         median(rebuild.window) / median(rebuild.floor),
+                        median(paired),
                         least(rebuild.window) / least(rebuild.floor),
+                        median(rebuild.windowCpu),
+                        median(rebuild.floorCpu),
+                        median(rebuild.windowCpu) / median(rebuild.floorCpu),
                         peakResidentMiB(),
                         (loadBefore + '-' + loadAverage()).constData());
             std::fflush(stdout);

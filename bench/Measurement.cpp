@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <ctime>
 #include <sys/resource.h>
 
 namespace tervala::bench {
@@ -18,6 +19,13 @@ void useOffscreenPlatformUnlessSet()
 double millisecondsSince(const QElapsedTimer& timer)
 {
     return double(timer.nsecsElapsed()) / 1e6;
+}
+
+double cpuMilliseconds()
+{
+    timespec time {};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &time);
+    return double(time.tv_sec) * 1000 + double(time.tv_nsec) / 1e6;
 }
 
 double median(std::vector<double> values)

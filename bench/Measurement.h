@@ -13,6 +13,8 @@ namespace tervala::bench {
 void useOffscreenPlatformUnlessSet();
 
 double millisecondsSince(const QElapsedTimer& timer);
+// CPU time of this process so far, all its threads, user and system.
+double cpuMilliseconds();
 double median(std::vector<double> values);
 // The least of the runs: the one the shared machine disturbed least.
 double least(const std::vector<double>& values);

@@ -210,7 +210,8 @@ FlexGridModel::Row FlexGridModel::appendLine(QByteArrayView line)
     qsizetype offset = m_linesUsed;
     m_linesUsed = offset + (isLong ? qsizetype(sizeof(quint64)) : 0) + line.size();
     // The room doubles when full: QByteArray's resize() or append() for every row would cost a call with its checks
-    // and, for append(), its general insert path. Bytes past m_linesUsed are never written, so never resident.
+    // and, for append(), its general insert path. The room past m_linesUsed is not written (but for the zero that
+    // QByteArray keeps at its end), so its pages are not resident.
     if (m_linesUsed > m_lines.size())
         m_lines.resize(std::max(m_linesUsed, 2 * m_lines.size()));
     if (isLong) {
