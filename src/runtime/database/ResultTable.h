@@ -97,7 +97,7 @@ private:
     template <class T> struct Growing {
         static_assert(std::is_trivially_copyable_v<T>);
         struct Free {
-            void operator()(T* items) const { std::free(items); }
+            void operator()(T* block) const { std::free(block); }
         };
         std::unique_ptr<T, Free> items;
         qsizetype size = 0;
