@@ -1,12 +1,12 @@
 // bench_builder [--runs N] [items]: the builder stages through the real window (offscreen) over 20,000 list items
 // (or the count given): the list page import (Command2), the refinement (Command3) and the merge (Command4), each
 // from its click to its end, in rows written per second; 5 runs (or N), each on fresh folders, the median with
-// the spread beside it. Beside each, the floor: the statements that the stage really
-// sent, replayed one at a time through the SQLite C API in autocommit on a copy of the staging database as it
-// was before the stage. The statements are captured through the program's SQL trace from a second window that
-// runs the same stage on a twin folder, untimed, so the timed window writes no trace. The merge makes an index
-// for its duplicate tests that its trace does not show (the program's upkeep of the file): the floor makes and
-// drops the same index around its replay, in SQLite's own NOCASE, inside its clock.
+// the spread beside it. Beside each, the floor: the statements that the stage really sent, replayed one at a
+// time through the SQLite C API in autocommit on a copy of the staging database as it was before the stage. The
+// statements are captured through the program's SQL trace from a second window that runs the same stage on a
+// twin folder, untimed, so the timed window writes no trace. The merge makes an index for its duplicate tests
+// that its trace does not show (the program's upkeep of the file): the floor makes and drops the same index
+// around its replay, in SQLite's own NOCASE, inside its clock.
 // Every commit of both is a file write: on a disk that flushes, both are bound by the flush (see README.md).
 #include "bench/Measurement.h"
 #include "bench/RawDatabase.h"
