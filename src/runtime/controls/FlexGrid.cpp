@@ -106,11 +106,6 @@ void FlexGrid::setFormatString(const QString& format)
         applyColumnWidths();
 }
 
-int FlexGrid::cols() const
-{
-    return m_model->storedColumnCount();
-}
-
 int FlexGrid::rows() const
 {
     return m_model->storedRowCount() + 1;
@@ -166,31 +161,9 @@ int FlexGrid::row() const
     return m_row;
 }
 
-void FlexGrid::setRow(int row)
-{
-    Q_ASSERT(row >= 0 && row < rows());
-    // The column stays valid: every change of the grid's size clamps both.
-    const int dataRows = m_model->storedRowCount();
-    m_row = std::clamp(row, dataRows > 0 ? 1 : 0, dataRows);
-    showCurrentCell();
-}
-
 int FlexGrid::col() const
 {
     return m_col;
-}
-
-void FlexGrid::setCol(int col)
-{
-    Q_ASSERT(col >= 0 && col < cols());
-    m_col = std::clamp(col, 0, std::max(cols() - 1, 0));
-    showCurrentCell();
-}
-
-void FlexGrid::setCellBackColor(QRgb color)
-{
-    if (m_row >= 1 && m_col < cols())
-        m_model->setBackColor(m_row - 1, m_col, color);
 }
 
 QColor FlexGrid::cellBackColor(int row, int col) const

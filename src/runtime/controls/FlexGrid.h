@@ -4,17 +4,18 @@
 // terms: row 0 is the header, columns from 0, heights in twips.
 #pragma once
 
+#include "runtime/controls/FlexGridModel.h"
+
 #include <QColor>
 #include <QString>
 #include <QStringList>
 #include <QTableView>
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
 namespace tervala::rt {
-
-class FlexGridModel;
 
 class FlexGrid : public QTableView {
     Q_OBJECT
@@ -116,5 +117,36 @@ private:
     std::vector<int> m_columnWidths;
     std::function<QString(int row, int col)> m_cellToolTip;
 };
+
+// Inline, with what they call: a load sets the current cell and its colour for every shaded cell.
+
+inline int FlexGrid::cols() const
+{
+    return m_model->storedColumnCount();
+}
+
+inline void FlexGrid::setRow(int row)
+{
+    Q_ASSERT(row >= 0 && row < rows());
+    // The column stays valid: every change of the grid's size clamps both.
+    const int dataRows = m_model->storedRowCount();
+    m_row = std::clamp(row, dataRows > 0 ? 1 : 0, dataRows);
+    if (m_redraw)
+        showCurrentCell();
+}
+
+inline void FlexGrid::setCol(int col)
+{
+    Q_ASSERT(col >= 0 && col < cols());
+    m_col = std::clamp(col, 0, std::max(cols() - 1, 0));
+    if (m_redraw)
+        showCurrentCell();
+}
+
+inline void FlexGrid::setCellBackColor(QRgb color)
+{
+    if (m_row >= 1 && m_col < cols())
+        m_model->setBackColor(m_row - 1, m_col, color);
+}
 
 } // namespace tervala::rt

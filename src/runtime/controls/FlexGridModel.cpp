@@ -13,8 +13,6 @@ namespace tervala::rt {
 
 namespace {
 
-constexpr quint8 NeverColoured = 0;
-
 // The index-th tab-separated piece of line; empty past the last piece.
 QByteArrayView pieceAt(QByteArrayView line, int index)
 {
@@ -280,21 +278,9 @@ QColor FlexGridModel::backColor(int row, int col) const
     return index == NeverColoured ? QColor(Qt::white) : QColor(m_palette[index]);
 }
 
-void FlexGridModel::setBackColor(int row, int col, QRgb color)
+void FlexGridModel::announceBackColor(int row, int col)
 {
-    Q_ASSERT(isStored(row, col));
-    m_colorIndexes[size_t(row) * storedColumnCount() + col] = paletteIndex(color);
-    if (!m_frozen)
-        emit dataChanged(index(row, col), index(row, col), { Qt::BackgroundRole });
-}
-
-quint8 FlexGridModel::paletteIndex(QRgb rgb)
-{
-    // A load shades row after row in one colour.
-    if (m_lastPaletteIndex != NeverColoured && m_palette[m_lastPaletteIndex] == rgb)
-        return m_lastPaletteIndex;
-    m_lastPaletteIndex = nearestPaletteIndex(rgb);
-    return m_lastPaletteIndex;
+    emit dataChanged(index(row, col), index(row, col), { Qt::BackgroundRole });
 }
 
 quint8 FlexGridModel::nearestPaletteIndex(QRgb rgb)

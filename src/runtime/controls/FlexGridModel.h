@@ -54,9 +54,15 @@ public:
     int heightTwips(int row) const;
     void setHeightTwips(int row, int twips);
 
-    // Cell background; cells never set are white.
+    // Cell background; cells never set are white. Setting is inline: a load shades every other row.
     QColor backColor(int row, int col) const;
-    void setBackColor(int row, int col, QRgb color);
+    void setBackColor(int row, int col, QRgb color)
+    {
+        Q_ASSERT(isStored(row, col));
+        m_colorIndexes[size_t(row) * storedColumnCount() + col] = paletteIndex(color);
+        if (!m_frozen)
+            announceBackColor(row, col);
+    }
 
     // How a screen reader says a cell of column col: speak(cell text). Columns without one are read as shown.
     using SpokenText = std::function<QString(const QString& text)>;
@@ -78,8 +84,17 @@ private:
     bool isStored(int row, int col) const;
     // Writes line at the end of m_lines and returns its place.
     Row appendLine(QByteArrayView line);
-    quint8 paletteIndex(QRgb rgb);
+    static constexpr quint8 NeverColoured = 0;
+    quint8 paletteIndex(QRgb rgb)
+    {
+        // A load shades row after row in one colour.
+        if (m_lastPaletteIndex != NeverColoured && m_palette[m_lastPaletteIndex] == rgb)
+            return m_lastPaletteIndex;
+        m_lastPaletteIndex = nearestPaletteIndex(rgb);
+        return m_lastPaletteIndex;
+    }
     quint8 nearestPaletteIndex(QRgb rgb);
+    void announceBackColor(int row, int col);
     QByteArrayView line(int row) const;
     QString cell(int row, int col) const;
 
