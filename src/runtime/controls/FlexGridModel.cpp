@@ -13,6 +13,8 @@ namespace tervala::rt {
 
 namespace {
 
+constexpr qsizetype KeptRoomBytes = 16 * 1024 * 1024;
+
 // The index-th tab-separated piece of line; empty past the last piece.
 QByteArrayView pieceAt(QByteArrayView line, int index)
 {
@@ -166,15 +168,19 @@ void FlexGridModel::resizeRows(int count)
     }
     m_rows.resize(count, Row { quint64(m_linesUsed) });
     m_heights.resize(count, 0);
-    if (count == 0) {
-        m_lines.clear();
-        m_linesUsed = 0;
-        m_rows.shrink_to_fit();
-        m_heights.shrink_to_fit();
-    }
     m_colorIndexes.resize(size_t(count) * storedColumnCount(), NeverColoured);
-    if (count == 0)
-        m_colorIndexes.shrink_to_fit();
+    if (count == 0) {
+        m_linesUsed = 0;
+        // An emptied grid keeps a room of a few megabytes for its next rows, whose pages are then already there
+        // (a list of tens of thousands of rows would otherwise fault in its memory anew on every load), and gives
+        // a larger one back, so that a long list it no longer shows does not stay in memory.
+        if (m_lines.size() > KeptRoomBytes) {
+            m_lines.clear();
+            m_rows.shrink_to_fit();
+            m_heights.shrink_to_fit();
+            m_colorIndexes.shrink_to_fit();
+        }
+    }
     if (announce) {
         if (count < oldCount)
             endRemoveRows();

@@ -9,8 +9,11 @@ namespace tervala::rt {
 
 namespace {
 
-// Rows are given back in blocks of this many, a megabyte or so of a name list.
+// Rows are given back in blocks of this many, a megabyte or so of a name list, and only by a result of at least
+// ReleaseFromRows rows: pages given back are faulted in again by the next result, which costs a list of tens of
+// thousands of rows more than holding its few megabytes does.
 constexpr qsizetype ReleaseEveryRows = 16384;
+constexpr qsizetype ReleaseFromRows = 16 * ReleaseEveryRows;
 
 [[noreturn]] void throwAtEof()
 {
@@ -42,7 +45,7 @@ void Recordset::moveNext()
         throwAtEof();
     ++m_row;
     // A copy made earlier may still read rows behind this one; a copy made later starts here.
-    if (m_row % ReleaseEveryRows == 0 && m_table.use_count() == 1)
+    if (m_row % ReleaseEveryRows == 0 && m_rowCount >= ReleaseFromRows && m_table.use_count() == 1)
         m_table->releaseRowsBefore(m_row);
 }
 

@@ -19,8 +19,9 @@ public:
 
     // True when there is no current row: past the last row, or no rows at all.
     bool eof() const { return m_row >= m_rowCount; }
-    // Throws DbError at eof, as ADO's MoveNext does. A recordset that alone holds its rows gives those behind it
-    // back to the system as it moves on, so that a long list is not held twice while it is copied elsewhere.
+    // Throws DbError at eof, as ADO's MoveNext does. A recordset that alone holds a long result gives the rows
+    // behind it back to the system as it moves on, so that a long list is not held twice while it is copied
+    // elsewhere.
     void moveNext();
 
     // Field of the current row by column name (matched without regard to letter case) or by 0-based position.
